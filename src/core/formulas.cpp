@@ -10,6 +10,8 @@ float PowF(float a, float b) {
 
 float LogF(float x) { return static_cast<float>(std::log(static_cast<double>(x))); }
 
+float ExpF(float x) { return static_cast<float>(std::exp(static_cast<double>(x))); }
+
 float SurfaceCoefficient(int free, int vertical, float dT, float d, int flat, float h, float v) {
   if (free) {
     float length = flat ? h : d;
@@ -34,6 +36,14 @@ float RadiationCoefficient(float emissivity, float ts, float ta) {
   const float s = (ts + 273.15f) / 100.0f;
   const float a = (ta + 273.15f) / 100.0f;
   return emissivity * kRadiationConstant * (s * s * s * s - a * a * a * a) / (ts - ta);
+}
+
+float ConductivityPolynomial::At(float t) const { return c3 * t * t * t + c2 * t * t + c1 * t + c0; }
+
+float ConductivityPolynomial::Integral(float ta, float tb) const {
+  return c3 * (tb * tb * tb * tb - ta * ta * ta * ta) / 4.0f +
+         c2 * (tb * tb * tb - ta * ta * ta) / 3.0f + c1 * (tb * tb - ta * ta) / 2.0f +
+         c0 * (tb - ta);
 }
 
 float RoundSurface(float d, float l) { return kPi * d * l; }

@@ -11,6 +11,8 @@ inline constexpr float kRadiationConstant = 5.67f;
 float PowF(float a, float b);
 // Natural logarithm in single precision.
 float LogF(float x);
+// e^x: the double-precision exponential rounded to a float.
+float ExpF(float x);
 
 // Convective external heat-transfer coefficient h_cv (W/m²K) after
 // EN ISO 12241, radiation not included.
@@ -27,6 +29,20 @@ float SurfaceCoefficient(int free, int vertical, float dT, float d, int flat, fl
 // Radiation coefficient ε·5.67·((Ts+273.15)/100)⁴ − ((Ta+273.15)/100)⁴)/(Ts − Ta)
 // in W/m²K, to be added to the convective one.
 float RadiationCoefficient(float emissivity, float ts, float ta);
+
+// Thermal conductivity λ(T) = c3·T³ + c2·T² + c1·T + c0 in W/mK, T in °C.
+struct ConductivityPolynomial {
+  float c3 = 0.0f;
+  float c2 = 0.0f;
+  float c1 = 0.0f;
+  float c0 = 0.036f;
+
+  float At(float t) const;
+  // ∫ λ dT from ta to tb: c3(tb⁴ − ta⁴)/4 + c2(tb³ − ta³)/3 + c1(tb² − ta²)/2 +
+  // c0(tb − ta), in W/m. The heat flow through a layer is its geometric
+  // conductance factor times this integral.
+  float Integral(float ta, float tb) const;
+};
 
 // Outer surface π·d·l of a circular pipe or duct.
 float RoundSurface(float d, float l);
