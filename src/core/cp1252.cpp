@@ -69,6 +69,9 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
     cp = (cp << 6) | (next & 0x3F);
     ++pos;
   }
+  // An overlong form ("\xC0\x80" for a NUL byte) is malformed too.
+  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra]) return 0xFFFD;
   return cp;
 }
 

@@ -1,0 +1,83 @@
+# KAV build entry points. Everything is built by CMake with Ninja into
+# $(BUILD_DIR); the programs end up in $(BUILD_DIR)/bin.
+#
+#   make run      build and start the program (installs missing packages as root)
+#   make test     build and run all tests (installs missing packages as root)
+#   make demo     open the demo document with kavcalc
+#   make build    build everything
+#   make bench    build and run the benchmarks
+#   make install  install into $(PREFIX)
+#   make clean    remove the build trees
+#
+# Variables: BUILD_DIR, BUILD_TYPE, PREFIX, GUI (ON/OFF), BENCHMARKS (ON/OFF),
+# CMAKE_ARGS (more -D options), DEMO_DOC.
+
+BUILD_DIR  ?= build
+BUILD_TYPE ?= RelWithDebInfo
+PREFIX     ?= /usr/local
+GUI        ?= ON
+BENCHMARKS ?= OFF
+CMAKE_ARGS ?=
+
+# The document `make demo` shows. Until there is one, the demo only asks
+# kavcalc for its version.
+DEMO_DOC ?=
+DEMO_ARGS ?= --all
+
+KAVCALC := $(BUILD_DIR)/bin/kavcalc
+
+.PHONY: all deps configure build test run demo bench install clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  -DKAV_BUILD_GUI=$(GUI) \
+	  -DKAV_BUILD_BENCHMARKS=$(BENCHMARKS) \
+	  $(CMAKE_ARGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The desktop program does not exist yet; until it does, `run` shows the demo.
+run: demo
+
+demo: build
+	@if [ ! -x $(KAVCALC) ]; then \
+	  echo "make demo: $(KAVCALC) has not been built (kavcalc is not part of the source tree yet)" >&2; \
+	  exit 1; \
+	fi
+ifeq ($(strip $(DEMO_DOC)),)
+	$(KAVCALC) --version
+else
+	$(KAVCALC) $(DEMO_ARGS) $(DEMO_DOC)
+endif
+
+bench: deps
+	@if [ ! -f benchmarks/CMakeLists.txt ]; then \
+	  echo "make bench: there are no benchmarks yet (benchmarks/CMakeLists.txt)"; \
+	  exit 0; \
+	fi; \
+	set -e; \
+	$(MAKE) --no-print-directory build BENCHMARKS=ON; \
+	found=0; \
+	for b in $(BUILD_DIR)/bin/*_bench; do \
+	  [ -x "$$b" ] || continue; \
+	  found=1; \
+	  echo "== $$b"; \
+	  "$$b"; \
+	done; \
+	[ $$found -eq 1 ] || echo "make bench: no $(BUILD_DIR)/bin/*_bench programs were built"
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan build-fuzz fuzz/corpus-work
