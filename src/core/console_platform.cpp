@@ -40,4 +40,6 @@ int ConsolePlatform::Choose(const ChoiceRequest& request) {
 
 bool ConsolePlatform::ShowHelp(const std::string&) { return false; }
 
+void ConsolePlatform::SetClipboardText(const std::string&) {}
+
 }  // namespace kav

@@ -2,7 +2,7 @@
 // The platform of the command-line programs: every message goes to the
 // error stream as one line "<program>: <text>"; questions get the answer
 // chosen on the command line and say so; a choice takes its preselected
-// entry and says so; help is not available.
+// entry and says so; help is not available and the clipboard is ignored.
 #include <ostream>
 #include <string>
 
@@ -19,6 +19,7 @@ class ConsolePlatform final : public Platform {
   bool AskYesNo(const std::string& text, Icon icon) override;
   int Choose(const ChoiceRequest& request) override;
   bool ShowHelp(const std::string& topic) override;
+  void SetClipboardText(const std::string& text) override;
 
  private:
   void Line(const std::string& text);

@@ -14,6 +14,7 @@ class SilentPlatform final : public Platform {
     return request.entries.empty() ? -1 : request.initial;
   }
   bool ShowHelp(const std::string&) override { return false; }
+  void SetClipboardText(const std::string&) override {}
 };
 
 SilentPlatform gSilent;

@@ -1,7 +1,7 @@
 #pragma once
 // What the program asks of its surroundings: message boxes, questions, a
-// choice from a list, help topics. The desktop program answers through Qt
-// dialogs, kavcalc on the console, tests from a script.
+// choice from a list, help topics, the clipboard. The desktop program
+// answers through Qt dialogs, kavcalc on the console, tests from a script.
 #include <string>
 #include <vector>
 
@@ -33,6 +33,10 @@ class Platform {
   // Opens a help topic such as "::/html/varmetap.htm"; false when the help
   // viewer cannot show it.
   virtual bool ShowHelp(const std::string& topic) = 0;
+  // Replaces the clipboard's contents by plain text. The text comes as the
+  // plain-text clipboard format holds it, ending with its NUL; a platform
+  // whose clipboard takes strings without terminator drops it.
+  virtual void SetClipboardText(const std::string& text) = 0;
 };
 
 // The platform in use. Until one is installed, a silent one answers OK/Yes

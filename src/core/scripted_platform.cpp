@@ -40,6 +40,10 @@ bool ScriptedPlatform::ShowHelp(const std::string& topic) {
   return helpWorks;
 }
 
+void ScriptedPlatform::SetClipboardText(const std::string& text) {
+  events.push_back({Kind::Clipboard, text, Icon::None, {}});
+}
+
 std::vector<std::string> ScriptedPlatform::Texts() const {
   std::vector<std::string> texts;
   for (const Event& event : events) texts.push_back(event.text);

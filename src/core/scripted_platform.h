@@ -1,7 +1,8 @@
 #pragma once
-// A platform for tests: records everything the program shows or asks, and
-// answers questions and choices from queues (OK/Yes and the preselected
-// entry when a queue is empty). Installs itself while it lives.
+// A platform for tests: records everything the program shows or asks and
+// what it puts on the clipboard, and answers questions and choices from
+// queues (OK/Yes and the preselected entry when a queue is empty). Installs
+// itself while it lives.
 #include <deque>
 #include <string>
 #include <vector>
@@ -12,10 +13,10 @@ namespace kav {
 
 class ScriptedPlatform final : public Platform {
  public:
-  enum class Kind { Message, OkCancel, YesNo, Choice, Help };
+  enum class Kind { Message, OkCancel, YesNo, Choice, Help, Clipboard };
   struct Event {
     Kind kind;
-    std::string text;  // the message, question, prompt or help topic
+    std::string text;  // the message, question, prompt, help topic or clipboard text
     Icon icon = Icon::None;
     std::vector<std::string> entries;  // a choice's entries
   };
@@ -30,6 +31,7 @@ class ScriptedPlatform final : public Platform {
   bool AskYesNo(const std::string& text, Icon icon) override;
   int Choose(const ChoiceRequest& request) override;
   bool ShowHelp(const std::string& topic) override;
+  void SetClipboardText(const std::string& text) override;
 
   // The texts of every event so far, in order.
   std::vector<std::string> Texts() const;

@@ -211,12 +211,14 @@ inline constexpr int ThicknessInUse = 61260;
 inline constexpr int ElementInUse = 61211;
 inline constexpr int AcceptDatabaseChanges = 61213;
 inline constexpr int DiscardDatabaseChanges = 61212;
+inline constexpr int UserDatabaseReadFailed = 20403;
 
 // Climate locations
 inline constexpr int ClimateFileReadFailed = 62607;
 inline constexpr int ClimateFileWriteFailed = 62608;
 inline constexpr int SelectClimateLocation = 62609;
 inline constexpr int ClimateChangesNotSaved = 62610;
+inline constexpr int ClimateDisplayLine = 20404;  // name, mean temperature, mean wind speed
 
 // Insulation costs
 inline constexpr int CostFileFailed = 62616;  // shown on loading and on saving
@@ -437,6 +439,8 @@ inline constexpr int PageNumber = 62559;
 inline constexpr int PageTitleFlowingMedia = 22500;
 inline constexpr int PageTitleTank = 22501;
 inline constexpr int PageTitleFrost = 22502;
+inline constexpr int FooterContactLine1 = 22503;
+inline constexpr int FooterContactLine2 = 22504;
 
 // Main window and start-up
 inline constexpr int TabHeatLoss = 3;

@@ -211,11 +211,13 @@ constexpr Entry kEntries[] = {
   {ids::ElementInUse, "Du kan ikke stryke et element som er i bruk!"},
   {ids::AcceptDatabaseChanges, "Godta forandringer, og oppdater databasen?"},
   {ids::DiscardDatabaseChanges, "Overse alle forandringer i databasen?"},
+  {ids::UserDatabaseReadFailed, "Kan ikke lese filen med egendefinerte isolasjonsprodukter (%1)."},
   // Climate locations
   {ids::ClimateFileReadFailed, "Feil ved lesing av klimafil (%1)."},
   {ids::ClimateFileWriteFailed, "Feil ved skriving av klimafil (%1)."},
   {ids::SelectClimateLocation, "Du må velge et klimasted i lista."},
   {ids::ClimateChangesNotSaved, "Forandringene i listen med klimasteder blir ikke lagret."},
+  {ids::ClimateDisplayLine, "%s\t%.1f\t%.1f"},
   // Insulation costs
   {ids::CostFileFailed, "Feil ved lesing av fil med isolasjonskostnader (%1)."},
   {ids::SelectCostData, "Du må velge kostnadsdata. (Trykk Avbryt for å avslutte uten å velge kostnadsdata)"},
@@ -427,6 +429,8 @@ constexpr Entry kEntries[] = {
   {ids::PageTitleFlowingMedia, "Temperaturendring i strømmende medie"},
   {ids::PageTitleTank, "Temperatur over tid i tank"},
   {ids::PageTitleFrost, "Isolering mot frost i vannledninger"},
+  {ids::FooterContactLine1, "KAV – beregningsprogram for teknisk isolasjon"},
+  {ids::FooterContactLine2, "Brukerstøtte: se Hjelp > Innholdsfortegnelse"},
   // Main window and start-up
   {ids::TabHeatLoss, "Varmetap"},
   {ids::TabFlowingMedia, "Strømmende medier"},

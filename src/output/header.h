@@ -1,0 +1,65 @@
+#pragma once
+// The page header: program and page title, version, time, project name,
+// engineer, file name, the logo and the picture of the current input,
+// repeated on every page column. One per module page.
+#include <array>
+#include <string>
+
+#include "core/kav_modul.h"
+#include "output/page_band.h"
+
+namespace kav {
+
+class CHeader : public CPageBand {
+ public:
+  static constexpr const char* kClassName = "CHeader";
+  // The file name line shows at most this many characters of the path.
+  static constexpr std::size_t kPathLimit = 80;
+
+  // The header of one module page; puts itself on that page's list.
+  explicit CHeader(int page);
+
+  const char* ClassName() const override { return kClassName; }
+  ItemKind Kind() const override { return ItemKind::Header; }
+
+  void Layout() override;
+  // Formats the lines again and rebuilds the picture of the active module.
+  void Refresh() override;
+  void WriteText(std::string& out) override;
+
+  int Page() const { return page_; }
+  const std::string& ProgramTitle() const { return programTitle_; }
+  const std::string& PageTitle() const { return pageTitle_; }
+  // Version, time and date, project name, engineer, file name.
+  std::array<std::string, 5> Lines() const;
+  const std::string& PictureName() const { return pictureName_; }
+  const ColourRecord& Colours() const { return colours_; }
+  // The picture as drawn; empty when its name gave none.
+  const RgbImage& Picture() const { return picture_; }
+
+ protected:
+  void DrawColumn(Device& device, DevicePoint offset, int column, int columnCount) override;
+
+ private:
+  void FormatLines();
+  void RebuildPicture(const std::string& name);
+
+  int page_;
+  std::string programTitle_;
+  std::string pageTitle_;
+  std::array<std::string, 4> lines_;  // the file name line is formatted when shown
+  std::string pictureName_;
+  ColourRecord colours_;
+  RgbImage logo_;
+  RgbImage picture_;
+  // Layout, device units.
+  DevicePoint programTitleAt_;
+  DevicePoint pageTitleAt_;
+  std::array<DevicePoint, 5> lineAt_{};
+  DeviceRect logoRect_;
+  DeviceRect pictureRect_;
+  int ruleY_ = 0;
+  int rulePen_ = 1;
+};
+
+}  // namespace kav

@@ -1,0 +1,89 @@
+#include "output/picture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace kav {
+namespace {
+
+// The sixteen colours of the standard palette.
+constexpr std::array<Colour, 16> kStandardPalette = {
+    Rgb(0, 0, 0),       Rgb(128, 0, 0),     Rgb(0, 128, 0),   Rgb(128, 128, 0),
+    Rgb(0, 0, 128),     Rgb(128, 0, 128),   Rgb(0, 128, 128), Rgb(192, 192, 192),
+    Rgb(128, 128, 128), Rgb(255, 0, 0),     Rgb(0, 255, 0),   Rgb(255, 255, 0),
+    Rgb(0, 0, 255),     Rgb(255, 0, 255),   Rgb(0, 255, 255), Rgb(255, 255, 255)};
+
+std::uint8_t IndexOf(Colour colour) {
+  const auto* it = std::find(kStandardPalette.begin(), kStandardPalette.end(), colour);
+  return static_cast<std::uint8_t>(it - kStandardPalette.begin());
+}
+
+IndexedImage Blank(int width, int height, Colour background) {
+  IndexedImage image;
+  image.width = width;
+  image.height = height;
+  image.palette = kStandardPalette;
+  image.indexes.assign(static_cast<std::size_t>(width * height), IndexOf(background));
+  return image;
+}
+
+// A section through an insulated pipe, drawn as nested squares from the
+// outside in: surface, jacketing, insulation, pipe wall, medium.
+IndexedImage ModulePicture() {
+  constexpr std::array<Colour, 5> kRings = {kBlueKey, kYellowKey, kOliveKey,
+                                            Rgb(128, 128, 128), Rgb(255, 255, 255)};
+  IndexedImage image = Blank(PlaceholderPictures::kWidth, PlaceholderPictures::kHeight,
+                             Rgb(255, 255, 255));
+  const int cx = image.width / 2;
+  const int cy = image.height / 2;
+  const int outer = cy - 5;  // a 5-pixel margin, then rings 9 pixels wide
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const int depth = outer - std::max(std::abs(x - cx), std::abs(y - cy));
+      if (depth < 0) continue;
+      const auto ring = std::min(static_cast<std::size_t>(depth / 9), kRings.size() - 1);
+      image.indexes[static_cast<std::size_t>(y * image.width + x)] = IndexOf(kRings[ring]);
+    }
+  }
+  return image;
+}
+
+// A navy block with a white band: the logo's place.
+IndexedImage LogoPicture() {
+  IndexedImage image = Blank(140, 79, Rgb(0, 0, 128));
+  for (int y = 34; y < 45; ++y) {
+    for (int x = 10; x < 130; ++x) {
+      image.indexes[static_cast<std::size_t>(y * image.width + x)] = IndexOf(Rgb(255, 255, 255));
+    }
+  }
+  return image;
+}
+
+const PlaceholderPictures gPlaceholders;
+const PictureProvider* gProvider = &gPlaceholders;
+
+}  // namespace
+
+std::optional<IndexedImage> PlaceholderPictures::Load(const std::string& name) const {
+  if (name.empty()) return std::nullopt;
+  return name == "HEADER" ? LogoPicture() : ModulePicture();
+}
+
+const PictureProvider& CurrentPictureProvider() { return *gProvider; }
+
+void SetPictureProvider(const PictureProvider* provider) {
+  gProvider = provider != nullptr ? provider : &gPlaceholders;
+}
+
+RgbImage Recolour(const IndexedImage& image, const ColourRecord& colours) {
+  RgbImage out;
+  out.width = image.width;
+  out.height = image.height;
+  out.pixels.reserve(image.indexes.size());
+  for (std::uint8_t index : image.indexes) {
+    out.pixels.push_back(colours.Map(image.palette[index & 0x0Fu]));
+  }
+  return out;
+}
+
+}  // namespace kav

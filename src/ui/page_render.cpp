@@ -1,0 +1,52 @@
+#include "ui/page_render.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+#include <algorithm>
+
+#include "output/page_layout.h"
+#include "output/print_sheets.h"
+#include "ui/qt_device.h"
+
+namespace kav {
+
+QImage RenderCurrentPage() {
+  const DeviceSize content = ContentExtent();
+  const int width = std::max(PageColumnCount() * MmToDeviceX(PageWidthMm()), content.width);
+  const int height = std::max(MmToDeviceY(PageHeightMm()), content.height);
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QtPainterDevice device(painter, false);
+  DrawCurrentPage(device, {0, 0, width, height});
+  return image;
+}
+
+bool SaveCurrentPagePng(const std::string& path) {
+  return RenderCurrentPage().save(QString::fromStdString(path), "PNG");
+}
+
+bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch) {
+  QPdfWriter writer(QString::fromStdString(path));
+  writer.setResolution(dotsPerInch);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  QtPainterDevice printer(painter, true);
+  const float mmPerDot = 25.4f / static_cast<float>(dotsPerInch);
+  BeginPrinting(printer, mmPerDot, mmPerDot);
+  const SheetPlan plan = PlanSheets(ContentExtent(), {writer.width(), writer.height()});
+  for (int k = 0; k < plan.Count(); ++k) {
+    if (k > 0) writer.newPage();
+    DrawCurrentPage(printer, plan.Sheet(k));
+  }
+  EndPrinting();
+  return painter.end();
+}
+
+}  // namespace kav

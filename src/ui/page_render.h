@@ -1,0 +1,20 @@
+#pragma once
+// The current module page as a picture and as a printed PDF file.
+#include <QImage>
+#include <string>
+
+namespace kav {
+
+// The current page at screen scale on white: every page column, each with
+// its header and footer. Lays nothing out: the items keep the layout of
+// the measuring device installed when they were filled.
+QImage RenderCurrentPage();
+bool SaveCurrentPagePng(const std::string& path);
+
+// Prints the current page to a PDF file on A4 sheets without margins, as
+// many sheets across and down as its content needs; the items are laid out
+// for the printer while it prints and for the screen again afterwards.
+// False when the file cannot be written.
+bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch = 300);
+
+}  // namespace kav
