@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include "core/platform.h"
+#include "core/strings.h"
+
 namespace kav {
 namespace {
 std::map<std::type_index, std::function<bool(void*)>>& Registry() {
@@ -17,6 +20,8 @@ void Editors::Set(std::type_index type, Erased edit) {
     Registry().erase(type);
   }
 }
+
+void Editors::TellNoDialog() { ShowMessage(Str(ids::DialogNotAvailable), Icon::Information); }
 
 std::optional<bool> Editors::RunErased(std::type_index type, void* object) {
   auto it = Registry().find(type);

@@ -26,10 +26,19 @@ class Editors {
   static std::optional<bool> Run(T& object) {
     return RunErased(std::type_index(typeid(T)), &object);
   }
+  // Runs the dialog for T on `copy`; true after OK. Without a dialog for T
+  // the user is told so and the answer is false.
+  template <class T>
+  static bool Edit(T& copy) {
+    const std::optional<bool> accepted = Run(copy);
+    if (!accepted) TellNoDialog();
+    return accepted.value_or(false);
+  }
 
  private:
   using Erased = std::function<bool(void*)>;
   static void Set(std::type_index type, Erased edit);
+  static void TellNoDialog();
   static std::optional<bool> RunErased(std::type_index type, void* object);
 };
 
