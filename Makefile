@@ -19,10 +19,10 @@ GUI        ?= ON
 BENCHMARKS ?= OFF
 CMAKE_ARGS ?=
 
-# The document `make demo` shows. Until there is one, the demo only asks
-# kavcalc for its version.
-DEMO_DOC ?=
-DEMO_ARGS ?= --all
+# The document `make demo` opens, computes and prints as the program's text
+# export, with the shipped data.
+DEMO_DOC ?= examples/varmetap-ror-innendors.kav
+DEMO_ARGS ?= --data $(BUILD_DIR)/share/kav
 
 KAVCALC := $(BUILD_DIR)/bin/kavcalc
 
@@ -50,15 +50,7 @@ test: build
 run: demo
 
 demo: build
-	@if [ ! -x $(KAVCALC) ]; then \
-	  echo "make demo: $(KAVCALC) has not been built (kavcalc is not part of the source tree yet)" >&2; \
-	  exit 1; \
-	fi
-ifeq ($(strip $(DEMO_DOC)),)
-	$(KAVCALC) --version
-else
 	$(KAVCALC) $(DEMO_ARGS) $(DEMO_DOC)
-endif
 
 bench: deps
 	@if [ ! -f benchmarks/CMakeLists.txt ]; then \

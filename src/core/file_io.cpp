@@ -39,7 +39,10 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& path, std
 bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& bytes,
                          std::string* error) {
   const fs::path directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  std::string pattern = (directory / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string hidden(".");
+  hidden += path.filename().string();
+  hidden += ".XXXXXX";
+  std::string pattern = (directory / hidden).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) {
     SetError(error, std::strerror(errno));

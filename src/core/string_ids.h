@@ -138,6 +138,7 @@ inline constexpr int LabelWindSpeed = 20138;
 inline constexpr int LabelOuterCoefficient = 20139;
 inline constexpr int LabelSurfaceTemperature = 20140;
 inline constexpr int LabelHeatLoss = 20141;
+inline constexpr int CalculationInputInvalid = 20142;
 
 // Insulation layers and accessories
 inline constexpr int LayerSummaryWithThickness = 20200;

@@ -140,6 +140,7 @@ constexpr Entry kEntries[] = {
   {ids::LabelOuterCoefficient, "det ytre varmeovergangstallet"},
   {ids::LabelSurfaceTemperature, "overflatetemperaturen"},
   {ids::LabelHeatLoss, "varmetapet"},
+  {ids::CalculationInputInvalid, "Beregningen kan ikke utføres med disse inndataene: en dimensjon, en tykkelse eller temperaturforskjellen er null eller ugyldig."},
   // Insulation layers and accessories
   {ids::LayerSummaryWithThickness, "Produkt:\n%s\nTykkelse: %s mm"},
   {ids::LayerSummary, "Produkt:\n%s"},

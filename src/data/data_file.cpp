@@ -26,8 +26,7 @@ DataFileRead ReadDataFile(const std::string& fileName, const ClassRegistry& clas
     return DataFileRead::Missing;
   }
   try {
-    CArchive ar(std::move(*bytes), classes, path.string());
-    read(ar);
+    DecodeDataFile(std::move(*bytes), classes, path.string(), read);
   } catch (const ArchiveError&) {
     ShowFileMessage(damagedMessage, path);
     return DataFileRead::Damaged;
@@ -35,12 +34,24 @@ DataFileRead ReadDataFile(const std::string& fileName, const ClassRegistry& clas
   return DataFileRead::Read;
 }
 
+std::size_t DecodeDataFile(std::vector<std::uint8_t> bytes, const ClassRegistry& classes,
+                           const std::string& source, const std::function<void(CArchive&)>& read) {
+  CArchive ar(std::move(bytes), classes, source);
+  read(ar);
+  return ar.Remaining();
+}
+
+std::vector<std::uint8_t> EncodeDataFile(const std::string& source,
+                                         const std::function<void(CArchive&)>& write) {
+  CArchive ar(source);
+  write(ar);
+  return ar.Bytes();
+}
+
 bool WriteDataFile(const std::string& fileName, const std::function<void(CArchive&)>& write,
                    int failedMessage) {
   const std::filesystem::path path = ResolveDataFile(fileName);
-  CArchive ar(path.string());
-  write(ar);
-  if (WriteFileAtomically(path, ar.Bytes())) return true;
+  if (WriteFileAtomically(path, EncodeDataFile(path.string(), write))) return true;
   ShowFileMessage(failedMessage, path);
   return false;
 }

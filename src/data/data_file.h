@@ -3,8 +3,11 @@
 // kav.cst). A file is read whole and decoded in memory, so that a damaged
 // file changes nothing; it is written to a temporary file that is then
 // renamed over the old one, so that a failed write never destroys it.
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/archive.h"
 #include "core/class_registry.h"
@@ -20,6 +23,16 @@ enum class DataFileRead { Read, Missing, Damaged };
 DataFileRead ReadDataFile(const std::string& fileName, const ClassRegistry& classes,
                           const std::function<void(CArchive&)>& read, int missingMessage,
                           int damagedMessage);
+
+// Decodes a data file held in memory with `read`, exactly as ReadDataFile
+// does once it has the file's bytes; damage throws ArchiveError. Returns the
+// number of bytes left after what `read` took (reading ignores them).
+std::size_t DecodeDataFile(std::vector<std::uint8_t> bytes, const ClassRegistry& classes,
+                           const std::string& source, const std::function<void(CArchive&)>& read);
+
+// The bytes WriteDataFile puts on disk for `write`.
+std::vector<std::uint8_t> EncodeDataFile(const std::string& source,
+                                         const std::function<void(CArchive&)>& write);
 
 // Encodes with `write` and puts the bytes on disk; on failure shows
 // `failedMessage` (0: none) with the file name and returns false.

@@ -45,8 +45,7 @@ CDataBase::CDataBase(std::string fileName) : FileName(std::move(fileName)) {
 void CDataBase::Load() {
   DatabaseLists read;
   const DataFileRead result = ReadDataFile(
-      FileName, DatabaseFileClasses(),
-      [&read](CArchive& ar) { read.ForEachList([&ar](auto& list) { SerializeList(ar, list); }); },
+      FileName, DatabaseFileClasses(), [&read](CArchive& ar) { read.SerializeLists(ar); },
       ids::DatabaseReadFailed, ids::DatabaseReadFailed);
   const std::vector<ObjectList*> own = ListsOf<DatabaseLists>(*this);
   const std::vector<ObjectList*> loaded = ListsOf(read);
@@ -58,9 +57,7 @@ void CDataBase::Load() {
 
 bool CDataBase::Save() {
   return WriteDataFile(
-      FileName,
-      [this](CArchive& ar) { ForEachList([&ar](auto& list) { SerializeList(ar, list); }); },
-      ids::DatabaseWriteFailed);
+      FileName, [this](CArchive& ar) { SerializeLists(ar); }, ids::DatabaseWriteFailed);
 }
 
 int CDataBase::EditInput() {

@@ -45,6 +45,11 @@ struct DatabaseLists {
     f(Liquids);
   }
 
+  // The contents of kav.dat: the eight lists in DatabaseList order.
+  void SerializeLists(CArchive& ar) {
+    ForEachList([&ar](auto& list) { SerializeList(ar, list); });
+  }
+
   ObjectList& List(DatabaseList which);
   const ObjectList& List(DatabaseList which) const;
   template <class T>
@@ -101,10 +106,13 @@ class CDataBase final : public CItem, public DatabaseLists {
   // Reads a stored copy and returns the database row of that name (message
   // 61229 when its values differ), the user's replacement when the name is
   // gone, or null for NullRowName or when there is nothing to choose from.
+  // `rowStored`, when given, tells whether the archive held a row rather
+  // than NullRowName (a row may be stored and still resolve to null).
   template <class T>
-  T* ReadReference(CArchive& ar) {
+  T* ReadReference(CArchive& ar, bool* rowStored = nullptr) {
     auto stored = std::make_unique<T>();
     stored->Serialize(ar);
+    if (rowStored != nullptr) *rowStored = stored->Name != NullRowName;
     CListItem* row = Resolve(*stored, ListOfRow<T>());
     // Later parts of the archive may refer to the copy's sub-rows.
     ar.KeepAlive(std::move(stored));

@@ -104,14 +104,10 @@ void CIsoProdukt::LambdaCoefficients(float& c3, float& c2, float& c1, float& c0)
   c0 = C0;
 }
 
-float CIsoProdukt::Lambda(float t) const {
-  return C3 * t * t * t + C2 * t * t + C1 * t + C0;
-}
+float CIsoProdukt::Lambda(float t) const { return Conductivity().At(t); }
 
 float CIsoProdukt::LambdaIntegral(float ta, float tb) const {
-  return C3 * (tb * tb * tb * tb - ta * ta * ta * ta) / 4.0f +
-         C2 * (tb * tb * tb - ta * ta * ta) / 3.0f + C1 * (tb * tb - ta * ta) / 2.0f +
-         C0 * (tb - ta);
+  return Conductivity().Integral(ta, tb);
 }
 
 const ObjectList& CIsoProdukt::ThicknessLimits(float& min, float& max) const {

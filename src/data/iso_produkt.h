@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/formulas.h"
 #include "core/item.h"
 #include "core/kav_modul.h"
 #include "data/sub_list.h"
@@ -57,6 +58,7 @@ class CIsoProdukt : public CListItem {
   void NotifyUsers() override;
 
   void LambdaCoefficients(float& c3, float& c2, float& c1, float& c0) const;
+  ConductivityPolynomial Conductivity() const { return {C3, C2, C1, C0}; }
   // Conductivity in W/mK at T in °C.
   float Lambda(float t) const;
   // The integral of the conductivity from ta to tb, in W/m.

@@ -26,6 +26,11 @@ float FirstSurfaceStep(float ts, float ta) {
   return ts;
 }
 
+// A start estimate beyond the largest thickness (it can overflow for a very
+// small loss) starts at the largest thickness instead; the search then
+// either comes down or gives up as too thick.
+float StartThickness(float estimate) { return estimate > kMaxThickness ? kMaxThickness : estimate; }
+
 float Secant(float x, float xPrev, float f, float fPrev) {
   return x + (x - xPrev) * f / (fPrev - f);
 }
@@ -196,7 +201,7 @@ ThicknessResult HeatLossSearch::ForSurfaceTemperature(float ts, const Conductivi
                                                       float emissivity) const {
   const float tm = c_.mediumTemperature;
   const float ta = c_.ambientTemperature;
-  float t = (tm - ts) / (ts - ta) * 0.036f / 10.0f;
+  float t = StartThickness((tm - ts) / (ts - ta) * 0.036f / 10.0f);
   float tPrev = 0.0f;
   float fPrev = 0.0f;
   ThicknessResult result;
@@ -253,6 +258,7 @@ ThicknessResult HeatLossSearch::ForMaxHeatLoss(float maxLoss, const Conductivity
     const float perimeter = 2.0f * (c_.height / 1000.0f) + 2.0f * (c_.width / 1000.0f);
     t = dT * 0.036f * perimeter / limit;
   }
+  t = StartThickness(t);
   float ts = StartSurfaceTemperature(t, tm, ta);
 
   // Two secant searches take turns under one counter: on the thickness for

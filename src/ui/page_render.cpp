@@ -31,6 +31,11 @@ bool SaveCurrentPagePng(const std::string& path) {
 }
 
 bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch) {
+  return PrintPagesToPdf(path, {CurrentPage()}, [](int) {}, dotsPerInch);
+}
+
+bool PrintPagesToPdf(const std::string& path, const std::vector<int>& pages,
+                     const std::function<void(int)>& showPage, int dotsPerInch) {
   QPdfWriter writer(QString::fromStdString(path));
   writer.setResolution(dotsPerInch);
   writer.setPageSize(QPageSize(QPageSize::A4));
@@ -39,13 +44,18 @@ bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch) {
   if (!painter.begin(&writer)) return false;
   QtPainterDevice printer(painter, true);
   const float mmPerDot = 25.4f / static_cast<float>(dotsPerInch);
-  BeginPrinting(printer, mmPerDot, mmPerDot);
-  const SheetPlan plan = PlanSheets(ContentExtent(), {writer.width(), writer.height()});
-  for (int k = 0; k < plan.Count(); ++k) {
-    if (k > 0) writer.newPage();
-    DrawCurrentPage(printer, plan.Sheet(k));
+  bool firstSheet = true;
+  for (int page : pages) {
+    showPage(page);
+    BeginPrinting(printer, mmPerDot, mmPerDot);
+    const SheetPlan plan = PlanSheets(ContentExtent(), {writer.width(), writer.height()});
+    for (int k = 0; k < plan.Count(); ++k) {
+      if (!firstSheet) writer.newPage();
+      firstSheet = false;
+      DrawCurrentPage(printer, plan.Sheet(k));
+    }
+    EndPrinting();
   }
-  EndPrinting();
   return painter.end();
 }
 

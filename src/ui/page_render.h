@@ -1,7 +1,9 @@
 #pragma once
 // The current module page as a picture and as a printed PDF file.
 #include <QImage>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kav {
 
@@ -16,5 +18,9 @@ bool SaveCurrentPagePng(const std::string& path);
 // for the printer while it prints and for the screen again afterwards.
 // False when the file cannot be written.
 bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch = 300);
+// Prints several pages into one PDF file, each starting on a new sheet;
+// `showPage` makes a page the current one before it is printed.
+bool PrintPagesToPdf(const std::string& path, const std::vector<int>& pages,
+                     const std::function<void(int)>& showPage, int dotsPerInch = 300);
 
 }  // namespace kav

@@ -16,8 +16,8 @@ class EditingTest : public DataTest {
   void SetUp() override {
     DataTest::SetUp();
     db = std::make_unique<CDataBase>("kav.dat");
-    db->InsulationProducts.Append(Product("Glava", {30.0f, 50.0f}));
-    db->InsulationProducts.Append(Product("Rockwool", {40.0f}));
+    db->InsulationProducts.Append(Product("Glassull", {30.0f, 50.0f}));
+    db->InsulationProducts.Append(Product("Steinull", {40.0f}));
     ASSERT_TRUE(db->Save());
     platform.Clear();
     SetReferenceData(db.get(), nullptr, nullptr, nullptr);

@@ -21,8 +21,8 @@ class ReferenceTest : public DataTest {
     AddDataRowClasses(classes);
     db = std::make_unique<CDataBase>("kav.dat");
     user = std::make_unique<CEgendefDatabase>("egendef.dat");
-    db->InsulationProducts.Append(Product("Glava", {30.0f, 50.0f}));
-    db->InsulationProducts.Append(Product("Rockwool", {40.0f}));
+    db->InsulationProducts.Append(Product("Glassull", {30.0f, 50.0f}));
+    db->InsulationProducts.Append(Product("Steinull", {40.0f}));
     platform.Clear();
   }
 
@@ -60,7 +60,7 @@ TEST_F(ReferenceTest, ChangedRowIsReportedAndTheDatabaseRowUsed) {
   stored->C0 = 0.036f;
   EXPECT_EQ(ReadBack(stored.get()), db->InsulationProducts[0]);
   EXPECT_EQ(platform.Texts(),
-            std::vector<std::string>{FormatId(ids::DatabaseValueChanged, "Glava")});
+            std::vector<std::string>{FormatId(ids::DatabaseValueChanged, "Glassull")});
 
   // A changed thickness row counts as a change of the product.
   platform.Clear();
@@ -96,12 +96,12 @@ TEST_F(ReferenceTest, RemovedRowAsksForAReplacement) {
   ASSERT_EQ(platform.events.size(), 1u);
   EXPECT_EQ(platform.events[0].kind, ScriptedPlatform::Kind::Choice);
   EXPECT_EQ(platform.events[0].text, FormatId(ids::RemovedInsulationProduct, "glava"));
-  EXPECT_EQ(platform.events[0].entries, (std::vector<std::string>{"Glava", "Rockwool"}));
+  EXPECT_EQ(platform.events[0].entries, (std::vector<std::string>{"Glassull", "Steinull"}));
 }
 
 TEST_F(ReferenceTest, RemovedRowWithNothingToChooseGivesNoRow) {
   db->InsulationProducts.Clear();
-  const auto stored = Product("Glava");
+  const auto stored = Product("Glassull");
   EXPECT_EQ(ReadBack(stored.get()), nullptr);
 }
 
@@ -112,7 +112,7 @@ TEST_F(ReferenceTest, NoRowReadsBackAsNoRowEvenIfARowHasTheReservedName) {
 }
 
 TEST_F(ReferenceTest, DuplicateNamesResolveToTheFirst) {
-  db->InsulationProducts.Append(Product("Glava", {80.0f}));
+  db->InsulationProducts.Append(Product("Glassull", {80.0f}));
   const auto stored = CloneAs(*db->InsulationProducts[0]);
   EXPECT_EQ(ReadBack(stored.get()), db->InsulationProducts[0]);
 }

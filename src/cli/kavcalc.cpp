@@ -1,0 +1,119 @@
+// kavcalc: opens a KAV document, computes its modules and exports a module
+// page as the program's text export, as JSON or as a printed PDF.
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+#include "cli/kavcalc_options.h"
+#include "cli/page_json.h"
+#include "core/console_platform.h"
+#include "core/data_directory.h"
+#include "core/platform.h"
+#include "modules/kav_doc.h"
+#include "output/page_layout.h"
+#include "ui/page_render.h"
+#include "ui/qt_device.h"
+#include "ui/qt_pictures.h"
+
+namespace {
+
+using kav::cli::ExportFormat;
+using kav::cli::KavcalcOptions;
+
+constexpr int kExitOk = 0;
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+std::vector<int> PagesToExport(const KavcalcOptions& options, const kav::CKavDoc& doc) {
+  if (options.allPages) return {0, 1, 2, 3, 4, 5, 6, 7};
+  return {options.page.value_or(doc.ActiveModule())};
+}
+
+std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages, ExportFormat format) {
+  if (format == ExportFormat::Text) {
+    std::string text;
+    for (int page : pages) {
+      doc.SetActiveModule(page);
+      text += doc.ResultsText();
+    }
+    return text;
+  }
+  nlohmann::json json = nlohmann::json::array();
+  for (int page : pages) {
+    doc.SetActiveModule(page);
+    json.push_back(kav::cli::CurrentPageJson(page, doc.Header(page).PageTitle()));
+  }
+  const nlohmann::json& out = pages.size() == 1 && !json.empty() ? json[0] : json;
+  return out.dump(2) + "\n";
+}
+
+int Run(const KavcalcOptions& options) {
+  kav::ConsolePlatform platform("kavcalc", options.answerOk, std::cerr);
+  kav::SetPlatform(&platform);
+  if (options.dataDirectory) kav::SetDataDirectory(*options.dataDirectory);
+  kav::QtScreenDevice screen;
+  kav::SetScreenDevice(&screen);
+  kav::InstallQtPictures();
+
+  kav::CKavDoc doc;
+  doc.NewDocument();
+  if (!doc.Open(options.document)) return kExitFileError;
+  if (options.saveAs && !doc.Save(*options.saveAs)) return kExitFileError;
+
+  const std::vector<int> pages = PagesToExport(options, doc);
+  if (options.pdf) {
+    const bool printed = kav::PrintPagesToPdf(*options.pdf, pages,
+                                              [&doc](int page) { doc.SetActiveModule(page); });
+    if (!printed) {
+      std::cerr << "kavcalc: kan ikke skrive PDF-filen " << *options.pdf << "\n";
+      return kExitFileError;
+    }
+  }
+  // Saving or printing alone exports nothing unless a file is named for it.
+  if (!options.output && (options.saveAs || options.pdf)) return kExitOk;
+
+  const std::string text = ExportText(doc, pages, options.format);
+  if (options.output) {
+    std::ofstream out(*options.output, std::ios::binary);
+    out << text;
+    if (!out.flush()) {
+      std::cerr << "kavcalc: kan ikke skrive til " << *options.output << "\n";
+      return kExitFileError;
+    }
+  } else {
+    std::cout << text;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const kav::cli::ParsedKavcalcArgs parsed = kav::cli::ParseKavcalcArgs(args);
+  if (!parsed.options) {
+    std::cerr << "kavcalc: " << parsed.error << "\n" << "Se kavcalc --help.\n";
+    return kExitUsage;
+  }
+  const KavcalcOptions& options = *parsed.options;
+  if (options.help) {
+    std::cout << kav::cli::kKavcalcUsage;
+    return kExitOk;
+  }
+  if (options.version) {
+    std::cout << "kavcalc " << KAV_VERSION << "\n";
+    return kExitOk;
+  }
+  // The page layout measures text with Qt; no display is needed, and Qt's
+  // own notes about the session are no business of the user's.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "kavcalc: " << text.toStdString() << "\n";
+  });
+  QGuiApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  return Run(options);
+}

@@ -1,0 +1,88 @@
+#include "cli/page_json.h"
+
+#include "output/graph.h"
+#include "output/header.h"
+#include "output/page_layout.h"
+#include "output/tabell.h"
+#include "output/text_item.h"
+
+namespace kav::cli {
+namespace {
+
+const char* KindName(ItemKind kind) {
+  switch (kind) {
+    case ItemKind::Header:
+      return "header";
+    case ItemKind::Footer:
+      return "footer";
+    case ItemKind::Table:
+      return "table";
+    case ItemKind::Graph:
+      return "graph";
+    case ItemKind::Text:
+      return "text";
+  }
+  return "";
+}
+
+nlohmann::json ItemJson(const CGraphicsItem& item) {
+  nlohmann::json json;
+  json["kind"] = KindName(item.Kind());
+  json["left_mm"] = DeviceToMmX(item.Rect.left);
+  json["top_mm"] = DeviceToMmY(item.Rect.top);
+  json["right_mm"] = DeviceToMmX(item.Rect.right);
+  json["bottom_mm"] = DeviceToMmY(item.Rect.bottom);
+  json["help"] = item.HelpTopic;
+  switch (item.Kind()) {
+    case ItemKind::Header: {
+      const auto& header = static_cast<const CHeader&>(item);
+      json["lines"] = header.Lines();
+      break;
+    }
+    case ItemKind::Table: {
+      const auto& table = static_cast<const CTabell&>(item);
+      json["headings"] = table.Headings();
+      json["rows"] = table.Rows();
+      json["highlight_row"] = table.HighlightRow;
+      break;
+    }
+    case ItemKind::Graph: {
+      const auto& graph = static_cast<const CGraph&>(item);
+      json["title"] = graph.Title();
+      json["x_label"] = graph.XAxisLabel();
+      json["y_label"] = graph.YAxisLabel();
+      nlohmann::json curves = nlohmann::json::array();
+      for (int i = 0; i < graph.CurveCount(); ++i) {
+        const CKurve& curve = graph.Curve(i);
+        nlohmann::json points = nlohmann::json::array();
+        const auto& xs = curve.XValues();
+        const auto& ys = curve.YValues();
+        for (std::size_t k = 0; k < xs.size() && k < ys.size(); ++k) {
+          points.push_back({xs[k], ys[k]});
+        }
+        curves.push_back({{"name", curve.Name}, {"points", points}});
+      }
+      json["curves"] = curves;
+      break;
+    }
+    case ItemKind::Text: {
+      const auto& text = static_cast<const CText&>(item);
+      json["title"] = text.Title();
+      json["lines"] = text.Lines();
+      break;
+    }
+    case ItemKind::Footer:
+      break;
+  }
+  return json;
+}
+
+}  // namespace
+
+nlohmann::json CurrentPageJson(int page, const std::string& title) {
+  nlohmann::json items = nlohmann::json::array();
+  for (const CGraphicsItem* item : CurrentPageList()) items.push_back(ItemJson(*item));
+  return {{"page", page}, {"title", title}, {"items", items}};
+}
+
+}  // namespace kav::cli

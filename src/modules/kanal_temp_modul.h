@@ -1,0 +1,59 @@
+#pragma once
+// The flowing-media module (module 1, "Strømmende medier"): how a liquid in
+// pipes or air in ducts cools or warms along a chain of up to 25 segments.
+#include "data/sub_list.h"
+#include "modules/liquid.h"
+#include "modules/page_modul.h"
+#include "modules/segment.h"
+#include "output/tabell.h"
+
+namespace kav {
+
+// The inputs, with their defaults; what the flowing-media dialog edits.
+struct KanalTempInputs : LiquidInputs {
+  float InletTemperature = 40.0f;  // °C, into the first segment
+  int CalcEnergy = 0;
+  float OperatingHours = 8760.0f;  // h/year
+  float EnergyPrice = 60.0f;       // øre/kWh
+  int CheckDewPoint = 0;
+  float RelativeHumidity = 60.0f;  // %, at the inlet
+  SubList<CSegment> Segments;      // in flow order
+  // 0 pipes (liquid), 1 circular ducts, 2 rectangular ducts, 3 rectangular
+  // ducts insulated inside (air).
+  int RunType = 0;
+
+  template <class F>
+  void ForEachList(F&& f) {
+    f(Segments);
+  }
+};
+
+class CKanalTempModul final : public CPageModul, public KanalTempInputs {
+ public:
+  static constexpr const char* kClassName = "CKanalTempModul";
+  static constexpr int kPage = 1;
+
+  // As Reset leaves it, except for CSegment::NextSegmentNumber: that counter
+  // belongs to the document and is reset or read with it.
+  CKanalTempModul();
+
+  const char* ClassName() const override { return kClassName; }
+  void Serialize(CArchive& ar) override;
+  // Also gives CSegment::NextSegmentNumber back its value after Cancel.
+  int EditInput() override;
+  void Reset() override;
+  void ReplaceReference(CItem* item) override;
+  std::string PictureName(ColourRecord& colours) const override;
+  void ShowResults() override;
+  void ClearResults() override;
+
+  CTabell SegmentTable;   // outlet temperature, heat loss and coefficients per segment
+  CTabell EnergyTable;    // total and mean heat loss, energy and cost
+  CTabell QuantityTable;  // insulation quantity per segment
+  CTabell InputTable;
+
+ private:
+  void SetUpItems();
+};
+
+}  // namespace kav

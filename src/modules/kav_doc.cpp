@@ -1,0 +1,171 @@
+#include "modules/kav_doc.h"
+
+#include "core/file_io.h"
+#include "core/platform.h"
+#include "core/strings.h"
+#include "data/reference_data.h"
+#include "modules/frost_modul.h"
+#include "modules/innvendig_kondens_modul.h"
+#include "modules/kanal_temp_modul.h"
+#include "modules/lyd_modul.h"
+#include "modules/module_classes.h"
+#include "modules/okonomi_modul.h"
+#include "modules/tank_temp_modul.h"
+#include "modules/utvendig_kondens_modul.h"
+#include "modules/varme_tap_modul.h"
+#include "output/page_context.h"
+#include "output/page_layout.h"
+
+namespace kav {
+
+ModuleSet CreateModules() {
+  return {std::make_unique<CVarmeTapModul>(),        std::make_unique<CKanalTempModul>(),
+          std::make_unique<CTankTempModul>(),        std::make_unique<CUtvendigKondensModul>(),
+          std::make_unique<CInnvendigKondensModul>(), std::make_unique<CFrostModul>(),
+          std::make_unique<CLydModul>(),             std::make_unique<COkonomiModul>()};
+}
+
+CKavDoc::CKavDoc() {
+  SetReferenceData(&database_, &userDatabase_, &climate_, &costs_);
+  modules_ = CreateModules();
+  for (int page = 0; page < kModuleCount; ++page) {
+    headers_[static_cast<std::size_t>(page)] = std::make_unique<CHeader>(page);
+  }
+  footer_ = std::make_unique<CFooter>();
+  PageContext context;
+  context.project = [this] { return &project_; };
+  context.documentPath = [this] { return path_.string(); };
+  context.activePictureName = [this](ColourRecord& colours) { return ActivePictureName(colours); };
+  SetPageContext(std::move(context));
+}
+
+CKavDoc::~CKavDoc() {
+  SetPageContext(PageContext());
+  for (std::size_t i = 0; i < modules_.size(); ++i) {
+    modules_[i].reset();
+    headers_[i].reset();
+  }
+  footer_.reset();
+  SetReferenceData(nullptr, nullptr, nullptr, nullptr);
+}
+
+void CKavDoc::NewDocument() {
+  project_.Reset();
+  active_ = 0;
+  for (auto& module : modules_) module->Reset();
+  DocumentChanged();
+  modified_ = false;
+  path_.clear();
+}
+
+void CKavDoc::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    project_.Serialize(ar);
+    for (auto& module : modules_) module->Serialize(ar);
+    int active = active_;
+    ar.Word(active);
+    return;
+  }
+  // Read into new objects; the document takes them only when the whole
+  // archive was read, so a damaged file never leaves it half read.
+  CProject project = project_;
+  project.Serialize(ar);
+  ModuleSet modules = CreateModules();
+  for (auto& module : modules) module->Serialize(ar);
+  int active = 0;
+  ar.Word(active);
+  if (active >= kModuleCount) ar.Fail("aktiv modul " + std::to_string(active) + " finnes ikke");
+  project_ = std::move(project);
+  modules_.swap(modules);
+  active_ = active;
+}
+
+bool CKavDoc::Open(const std::filesystem::path& path) {
+  std::string error;
+  std::optional<std::vector<std::uint8_t>> bytes = ReadFileBytes(path, &error);
+  if (!bytes) {
+    ShowMessage(Substitute(Str(ids::DocumentOpenFailed), {path.string(), error}), Icon::Stop);
+    return false;
+  }
+  try {
+    CArchive ar(std::move(*bytes), DocumentClasses(), path.filename().string());
+    Serialize(ar);
+  } catch (const WrongMarker&) {
+    ShowMessage(Str(ids::WrongVersion), Icon::Stop);
+    if (onUpdateViews) onUpdateViews();
+    return false;
+  } catch (const ArchiveError& damage) {
+    ShowMessage(Substitute(Str(ids::DocumentDamaged), {path.string(), damage.what()}), Icon::Stop);
+    if (onUpdateViews) onUpdateViews();
+    return false;
+  }
+  path_ = path;
+  DocumentChanged();
+  modified_ = false;
+  return true;
+}
+
+bool CKavDoc::Save(const std::filesystem::path& path) {
+  CArchive ar(path.filename().string());
+  Serialize(ar);
+  std::string error;
+  if (!WriteFileAtomically(path, ar.Bytes(), &error)) {
+    ShowMessage(Substitute(Str(ids::DocumentSaveFailed), {path.string(), error}), Icon::Stop);
+    return false;
+  }
+  path_ = path;
+  DocumentChanged();
+  modified_ = false;
+  return true;
+}
+
+void CKavDoc::SetActiveModule(int index) {
+  if (index < 0 || index >= kModuleCount) return;
+  active_ = index;
+  DocumentChanged();
+}
+
+void CKavDoc::DocumentChanged() {
+  modified_ = true;
+  SetCurrentPage(active_);
+  RefreshPage(active_);
+  if (onSelectTab) onSelectTab(active_);
+  if (onUpdateViews) onUpdateViews();
+}
+
+std::string CKavDoc::ActivePictureName(ColourRecord& colours) const {
+  return Module(active_).PictureName(colours);
+}
+
+std::string CKavDoc::ResultsText() const {
+  std::string text;
+  for (CGraphicsItem* item : CurrentPageList()) item->WriteText(text);
+  return text;
+}
+
+bool CKavDoc::WriteResultsText(const std::filesystem::path& path) const {
+  const std::string text = ResultsText();
+  if (!WriteFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()))) {
+    ShowMessage(Str(ids::TextFileOpenFailed), Icon::Stop);
+    return false;
+  }
+  return true;
+}
+
+void CKavDoc::EditInput() {
+  if (Module(active_).EditInput()) DocumentChanged();
+}
+
+void CKavDoc::EditProject() {
+  if (project_.EditInput()) DocumentChanged();
+}
+
+void CKavDoc::EditDatabase() {
+  if (!database_.EditInput()) return;
+  for (auto& module : modules_) {
+    if (module->ResultsValid) module->Calculate();
+  }
+  DocumentChanged();
+}
+
+}  // namespace kav

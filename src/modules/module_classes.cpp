@@ -1,0 +1,30 @@
+#include "modules/module_classes.h"
+
+#include "data/data_classes.h"
+#include "modules/okonomi_isolasjon.h"
+#include "modules/okonomi_legacy.h"
+#include "modules/segment.h"
+#include "modules/tilleggsutstyr.h"
+
+namespace kav {
+
+void AddModuleClasses(ClassRegistry& registry) {
+  registry.Add<CTilleggsutstyr>();
+  registry.Add<CSegment>();
+  registry.Add<COkonomiIsolasjon>();
+  registry.Add<COkoIsolasjon>();
+  registry.Add<COkoTykkelse>();
+  registry.Add<COkoKorbuflex>();
+}
+
+const ClassRegistry& DocumentClasses() {
+  static const ClassRegistry registry = [] {
+    ClassRegistry r;
+    AddDataRowClasses(r);
+    AddModuleClasses(r);
+    return r;
+  }();
+  return registry;
+}
+
+}  // namespace kav

@@ -1,0 +1,24 @@
+#pragma once
+// The module illustrations: their key colours, which PictureName has
+// painted in the colours of the chosen rows, the colours painted where a
+// row is missing, and the numbered picture names.
+#include <string>
+
+#include "core/kav_modul.h"
+
+namespace kav {
+
+inline constexpr Colour kKeyOlive = Rgb(128, 128, 0);
+inline constexpr Colour kKeyYellow = Rgb(255, 255, 0);
+inline constexpr Colour kKeyBlue = Rgb(0, 0, 255);
+
+inline constexpr Colour kNoProductColour = Rgb(255, 255, 0);
+inline constexpr Colour kNoHoseProductColour = Rgb(0, 0, 0);
+inline constexpr Colour kNoSurfaceColour = Rgb(192, 192, 192);
+
+// "MATERIALTYPE" and 7 give "MATERIALTYPE7".
+inline std::string NumberedPicture(const char* base, int number) {
+  return base + std::to_string(number);
+}
+
+}  // namespace kav

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+};
+
+// Runs a shell command; its standard output (and standard error when asked).
+Outcome Shell(const std::string& command) {
+  Outcome run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Kavcalc(const std::string& args) {
+  return std::string(KAVCALC) + " --data " + SHARE_DIR + " " + args;
+}
+
+std::string Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<fs::path> Examples() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(EXAMPLES_DIR)) {
+    if (entry.path().extension() == ".kav") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+class ProgramsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           (std::string("kav_programs_") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+TEST_F(ProgramsTest, ExamplesAreWhatTheProgramWrites) {
+  ASSERT_EQ(Shell(std::string(MAKE_EXAMPLES) + " " + SHARE_DIR + " " + dir_.string()).status, 0);
+  const std::vector<fs::path> examples = Examples();
+  ASSERT_GE(examples.size(), 5u);
+  for (const fs::path& example : examples) {
+    EXPECT_EQ(Bytes(dir_ / example.filename()), Bytes(example)) << example.filename();
+  }
+}
+
+TEST_F(ProgramsTest, OpeningAndSavingAnExampleGivesTheSameBytes) {
+  for (const fs::path& example : Examples()) {
+    const fs::path saved = dir_ / example.filename();
+    const Outcome run = Shell(Kavcalc(example.string() + " --save " + saved.string() + " 2>&1"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Bytes(saved), Bytes(example)) << example.filename();
+  }
+}
+
+TEST_F(ProgramsTest, TextExportShowsTheRecalculatedResults) {
+  const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-ror-innendors.kav";
+  const Outcome run = Shell(Kavcalc(example.string()));
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("KAV Beregningsprogram for teknisk isolasjon\nVarmetapsberegning\n\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Overflatetemperatur isolasjon"), std::string::npos);
+  EXPECT_NE(run.out.find("Inndataverdier"), std::string::npos);
+  EXPECT_NE(run.out.find(" °C\n"), std::string::npos);
+  EXPECT_EQ(run.out.find('\0'), std::string::npos);
+}
+
+TEST_F(ProgramsTest, JsonListsThePageItemsWithTheirFields) {
+  const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-klasse-ror.kav";
+  const Outcome run = Shell(Kavcalc("--format json " + example.string()));
+  ASSERT_EQ(run.status, 0);
+  const nlohmann::json page = nlohmann::json::parse(run.out);
+  EXPECT_EQ(page["page"], 0);
+  EXPECT_EQ(page["title"], "Varmetapsberegning");
+  std::vector<std::string> kinds;
+  for (const auto& item : page["items"]) {
+    kinds.push_back(item["kind"]);
+    for (const char* key : {"left_mm", "top_mm", "right_mm", "bottom_mm", "help"}) {
+      EXPECT_TRUE(item.contains(key)) << key;
+    }
+  }
+  EXPECT_EQ(kinds, (std::vector<std::string>{"header", "footer", "table", "table"}));
+  const auto& results = page["items"][2];
+  EXPECT_EQ(results["headings"][1], "Nødv. iso. tykkelse");
+  EXPECT_EQ(results["highlight_row"], -1);
+  EXPECT_EQ(results["rows"][0][0], "Isolasjonstykkelse");
+  EXPECT_EQ(page["items"][0]["lines"].size(), 5u);
+  EXPECT_EQ(results["help"], "::/html/varmetap_restabell.htm");
+}
+
+TEST_F(ProgramsTest, AllPagesComeInModuleOrder) {
+  const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-flate.kav";
+  const Outcome run = Shell(Kavcalc("--all --format json " + example.string()));
+  ASSERT_EQ(run.status, 0);
+  const nlohmann::json pages = nlohmann::json::parse(run.out);
+  ASSERT_EQ(pages.size(), 8u);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(pages[static_cast<std::size_t>(i)]["page"], i);
+}
+
+TEST_F(ProgramsTest, PdfHasASheetPerPageColumn) {
+  const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-ror-innendors.kav";
+  const fs::path pdf = dir_ / "side.pdf";
+  ASSERT_EQ(Shell(Kavcalc("--pdf " + pdf.string() + " " + example.string())).status, 0);
+  const std::string bytes = Bytes(pdf);
+  ASSERT_EQ(bytes.rfind("%PDF", 0), 0u);
+  std::size_t pages = 0;
+  for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+       at = bytes.find("/Type /Page", at + 1)) {
+    if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
+  }
+  EXPECT_EQ(pages, 1u);
+}
+
+TEST_F(ProgramsTest, WrongMarkerExitsWithOneAndSaysWhy) {
+  const fs::path old = dir_ / "gammel.kav";
+  std::ofstream(old, std::ios::binary) << '\x09' << "Versjon 4";
+  const Outcome run = Shell(Kavcalc(old.string() + " 2>&1"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("kavcalc: Feil ved åpning: Denne filen er ikke lagret med KAV versjon 5.0."),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(ProgramsTest, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Shell(std::string(KAVCALC) + " --page 9 x.kav 2>/dev/null").status, 2);
+  EXPECT_EQ(Shell(std::string(KAVCALC) + " 2>/dev/null").status, 2);
+  const Outcome version = Shell(std::string(KAVCALC) + " --version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "kavcalc 5.1\n");
+  EXPECT_NE(Shell(std::string(KAVCALC) + " --help").out.find("--format text|json"), std::string::npos);
+}
+
+}  // namespace
