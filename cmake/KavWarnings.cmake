@@ -6,6 +6,6 @@ function(kav_target_defaults target)
     -Wconversion -Wno-sign-conversion -Werror
     # g++ 12 reports std::string appends as overlapping copies at -O3 (a
     # known false positive of its restrict analysis).
-    -Wno-restrict
+    $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>
     -ffp-contract=off -fno-fast-math)
 endfunction()

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/string_ids.h"
+#include "core/strings.h"
 #include "modules/module_inputs.h"
 #include "modules/module_picture.h"
 #include "modules/stored_reference.h"
@@ -40,17 +41,17 @@ void CKanalTempModul::SetUpItems() {
 
 void CKanalTempModul::Reset() {
   static_cast<KanalTempInputs&>(*this) = KanalTempInputs();
-  CSegment::NextSegmentNumber = 1;
   SetUpItems();
   ClearResults();
 }
 
-int CKanalTempModul::EditInput() {
-  const int nextNumber = CSegment::NextSegmentNumber;
-  const int accepted = EditModuleInputs<KanalTempInputs>(*this, *this);
-  if (accepted == 0) CSegment::NextSegmentNumber = nextNumber;
-  return accepted;
+std::unique_ptr<CSegment> KanalTempInputs::NewSegment(const CSegment* templ) {
+  std::unique_ptr<CSegment> segment = CSegment::NewSegment(RunType, templ);
+  segment->Name = FormatId(ids::NewSegmentName, NextSegmentNumber++);
+  return segment;
 }
+
+int CKanalTempModul::EditInput() { return EditModuleInputs<KanalTempInputs>(*this, *this); }
 
 void CKanalTempModul::ReplaceReference(CItem* item) {
   if (auto* liquid = dynamic_cast<CVeske*>(item)) Liquid = liquid;
@@ -63,7 +64,7 @@ void CKanalTempModul::Serialize(CArchive& ar) {
   ar.Float(RelativeHumidity);
   ar.Word(RunType);
   ar.Word(UserLiquid);
-  ar.Word(CSegment::NextSegmentNumber);
+  ar.Word(NextSegmentNumber);
   ar.String(UserLiquidName);
   ar.Float(UserHeatCapacity);
   ar.Float(UserDensity);

@@ -21,6 +21,12 @@ struct KanalTempInputs : LiquidInputs {
   // 0 pipes (liquid), 1 circular ducts, 2 rectangular ducts, 3 rectangular
   // ducts insulated inside (air).
   int RunType = 0;
+  // Numbers the segments made new ("Segment 3").
+  int NextSegmentNumber = 1;
+
+  // A new segment of the run's type, from `templ` when one is given, named
+  // with NextSegmentNumber, which goes up by one.
+  std::unique_ptr<CSegment> NewSegment(const CSegment* templ);
 
   template <class F>
   void ForEachList(F&& f) {
@@ -33,13 +39,10 @@ class CKanalTempModul final : public CPageModul, public KanalTempInputs {
   static constexpr const char* kClassName = "CKanalTempModul";
   static constexpr int kPage = 1;
 
-  // As Reset leaves it, except for CSegment::NextSegmentNumber: that counter
-  // belongs to the document and is reset or read with it.
   CKanalTempModul();
 
   const char* ClassName() const override { return kClassName; }
   void Serialize(CArchive& ar) override;
-  // Also gives CSegment::NextSegmentNumber back its value after Cancel.
   int EditInput() override;
   void Reset() override;
   void ReplaceReference(CItem* item) override;

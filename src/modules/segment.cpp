@@ -35,7 +35,7 @@ std::unique_ptr<CSegment> CSegment::NewSegment(int type, const CSegment* from) {
     }
     static_cast<SegmentInputs&>(*segment) = std::move(copied);
   }
-  segment->Name = FormatId(ids::NewSegmentName, NextSegmentNumber++);
+  segment->Name.clear();
   return segment;
 }
 

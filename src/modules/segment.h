@@ -56,10 +56,6 @@ class CSegment final : public CListItem, public SegmentInputs {
  public:
   static constexpr const char* kClassName = "CSegment";
 
-  // Numbers the segments made new ("Segment 3"); the flowing-media module
-  // resets, stores and reads it.
-  static inline int NextSegmentNumber = 1;
-
   // An unnamed segment of `type` with the defaults: layer 1 for the type,
   // layer 2 as an outer layer without product.
   explicit CSegment(int type = 0);
@@ -69,9 +65,8 @@ class CSegment final : public CListItem, public SegmentInputs {
   CSegment& operator=(const CSegment&) = delete;
   ~CSegment() override = default;
 
-  // A new segment of `type` named with NextSegmentNumber, which goes up by
-  // one. A template gives it everything but its type and, unless the types
-  // match, its layers.
+  // A new, unnamed segment of `type`. A template gives it everything but its
+  // name and type and, unless the types match, its layers.
   static std::unique_ptr<CSegment> NewSegment(int type, const CSegment* from);
 
   const char* ClassName() const override { return kClassName; }

@@ -255,7 +255,7 @@ ThicknessResult HeatLossSearch::ForMaxHeatLoss(float maxLoss, const Conductivity
   } else if (c_.Flat()) {
     t = dT * 0.036f / limit;
   } else {
-    const float perimeter = 2.0f * (c_.height / 1000.0f) + 2.0f * (c_.width / 1000.0f);
+    const float perimeter = 2.0f * (c_.width / 1000.0f) + 2.0f * (c_.height / 1000.0f);
     t = dT * 0.036f * perimeter / limit;
   }
   t = StartThickness(t);

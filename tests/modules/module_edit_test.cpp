@@ -97,18 +97,18 @@ TEST_F(ModuleEditTest, ModuleReferenceFollowsTheDialogAndTheDatabase) {
 
 TEST_F(ModuleEditTest, FlowingMediaCancelGivesTheSegmentNumberBack) {
   CKanalTempModul module;
-  CSegment::NextSegmentNumber = 3;
+  module.NextSegmentNumber = 3;
   bool accept = false;
   ScopedEditor<KanalTempInputs> dialog([&](KanalTempInputs& copy) {
-    copy.Segments.Append(CSegment::NewSegment(copy.RunType, nullptr));
+    copy.Segments.Append(copy.NewSegment(nullptr));
     return accept;
   });
   EXPECT_EQ(module.EditInput(), 0);
-  EXPECT_EQ(CSegment::NextSegmentNumber, 3);
+  EXPECT_EQ(module.NextSegmentNumber, 3);
   EXPECT_TRUE(module.Segments.empty());
   accept = true;
   EXPECT_EQ(module.EditInput(), 1);
-  EXPECT_EQ(CSegment::NextSegmentNumber, 4);
+  EXPECT_EQ(module.NextSegmentNumber, 4);
   ASSERT_EQ(module.Segments.size(), 1u);
   EXPECT_EQ(module.Segments[0]->Name, "Segment 3");
 }

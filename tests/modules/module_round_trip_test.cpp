@@ -213,12 +213,11 @@ TEST_F(RoundTripTest, ReadModulesReferToTheDatabaseRows) {
   Change(heat);
   CKanalTempModul flow;
   Change(flow);
-  CSegment::NextSegmentNumber = 7;
+  flow.NextSegmentNumber = 7;
   const Bytes bytes = Written([&](CArchive& ar) {
     heat.Serialize(ar);
     flow.Serialize(ar);
   });
-  CSegment::NextSegmentNumber = 1;
   CVarmeTapModul heatRead;
   CKanalTempModul flowRead;
   ReadAll(bytes, [&](CArchive& ar) {
@@ -235,7 +234,7 @@ TEST_F(RoundTripTest, ReadModulesReferToTheDatabaseRows) {
   EXPECT_TRUE(Uses(Steel(), flowRead.Segments[1]));
   EXPECT_EQ(flowRead.Liquid, &Glycol());
   EXPECT_TRUE(Uses(Glycol(), &flowRead));
-  EXPECT_EQ(CSegment::NextSegmentNumber, 7);
+  EXPECT_EQ(flowRead.NextSegmentNumber, 7);
 }
 
 TEST_F(RoundTripTest, DocumentSharesClassRecordsAndStoredRowsAcrossModules) {

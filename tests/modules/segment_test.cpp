@@ -1,5 +1,6 @@
 // Pipe segments: new segments from a template, their description, flow and
 // cross-section, the product's temperature limit.
+#include "modules/kanal_temp_modul.h"
 #include "modules/segment.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,12 @@ namespace {
 using SegmentTest = ModuleTest;
 
 TEST_F(SegmentTest, NewSegmentsAreNumberedAndInitialisedForTheirType) {
-  CSegment::NextSegmentNumber = 1;
-  auto first = CSegment::NewSegment(2, nullptr);
+  KanalTempInputs run;
+  run.RunType = 2;
+  auto first = run.NewSegment(nullptr);
   EXPECT_EQ(first->Name, "Segment 1");
-  EXPECT_EQ(CSegment::NextSegmentNumber, 2);
+  EXPECT_EQ(run.NextSegmentNumber, 2);
+  EXPECT_EQ(run.NewSegment(first.get())->Name, "Segment 2");
   EXPECT_EQ(first->Type, 2);
   EXPECT_EQ(first->Layer1.Usage, 2);
   EXPECT_EQ(first->Layer1.FirstLayer, 1);
