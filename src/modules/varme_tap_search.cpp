@@ -35,6 +35,43 @@ float Secant(float x, float xPrev, float f, float fPrev) {
   return x + (x - xPrev) * f / (fPrev - f);
 }
 
+// The secant search on the surface temperature of the given-thickness
+// calculations: a first step of 3 K, then secant steps, stopping when the
+// heat balance closes or when the surface sits at the medium temperature.
+class SurfaceSecant {
+ public:
+  enum class Next { Step, Closed, AtMedium, Stuck };
+
+  SurfaceSecant(float tm, float ta) : tm_(tm), ta_(ta) {}
+
+  // Takes the balance residual f at ts and moves ts on, unless the search
+  // is over.
+  Next Take(float& ts, float f) {
+    if (std::fabs(f) < kBalance) return Next::Closed;
+    if (first_) {
+      first_ = false;
+      tsPrev_ = ts;
+      fPrev_ = f;
+      ts = FirstSurfaceStep(ts, ta_);
+      return Next::Step;
+    }
+    if (f == fPrev_) return Next::Stuck;  // flat residual: no further step possible
+    const float next = Secant(ts, tsPrev_, f, fPrev_);
+    if (std::fabs(next - tm_) < 0.05f && std::fabs(ts - tm_) < 0.05f) return Next::AtMedium;
+    tsPrev_ = ts;
+    fPrev_ = f;
+    ts = next;
+    return Next::Step;
+  }
+
+ private:
+  float tm_;
+  float ta_;
+  bool first_ = true;
+  float tsPrev_ = 0.0f;
+  float fPrev_ = 0.0f;
+};
+
 }  // namespace
 
 HeatLossSearch::Shape HeatLossSearch::ShapeFor(float inner, float outer) const {
@@ -83,32 +120,16 @@ SurfaceResult HeatLossSearch::OneLayer(const HeatLossLayer& layer, float emissiv
   const float ta = c_.ambientTemperature;
   const Shape shape = ShapeFor(0.0f, layer.thickness);
   float ts = StartSurfaceTemperature(layer.thickness, tm, ta);
-  float tsPrev = 0.0f;
-  float fPrev = 0.0f;
+  SurfaceSecant secant(tm, ta);
   SurfaceResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
     const float h = OuterCoefficient(ts, shape.size, emissivity);
     const float conducted = layer.lambda.Integral(ts, tm) / shape.factor;
     const float film = Film(h, shape, ts);
-    const float f = conducted - film;
     result = {ts, 0.0f, conducted, h};
-    if (std::fabs(f) < kBalance) break;
-    if (i == 0) {
-      tsPrev = ts;
-      fPrev = f;
-      ts = FirstSurfaceStep(ts, ta);
-      continue;
-    }
-    if (f == fPrev) break;  // flat residual: no further step possible
-    const float next = Secant(ts, tsPrev, f, fPrev);
-    if (std::fabs(next - tm) < 0.05f && std::fabs(ts - tm) < 0.05f) {
-      // The surface sits at the medium temperature.
-      result.heatLoss = film;
-      break;
-    }
-    tsPrev = ts;
-    fPrev = f;
-    ts = next;
+    const SurfaceSecant::Next next = secant.Take(ts, conducted - film);
+    if (next == SurfaceSecant::Next::AtMedium) result.heatLoss = film;
+    if (next != SurfaceSecant::Next::Step) break;
   }
   return result;
 }
@@ -127,8 +148,7 @@ SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLo
   float lambda1 = 0.036f;
   float lambda2 = 0.036f;
   float ti = 0.0f;
-  float tsPrev = 0.0f;
-  float fPrev = 0.0f;
+  SurfaceSecant secant(tm, ta);
   SurfaceResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
     if (i >= 1) {
@@ -153,24 +173,10 @@ SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLo
                        : (tm * u1 + ta * series) / (u1 + series);
     const float conducted = outer.lambda.Integral(ts, ti) / shape.factor;
     const float film = Film(h, shape, ts);
-    const float f = conducted - film;
     result = {ts, ti, conducted, h};
-    if (std::fabs(f) < kBalance) break;
-    if (i == 0) {
-      tsPrev = ts;
-      fPrev = f;
-      ts = FirstSurfaceStep(ts, ta);
-      continue;
-    }
-    if (f == fPrev) break;
-    const float next = Secant(ts, tsPrev, f, fPrev);
-    if (std::fabs(next - tm) < 0.05f && std::fabs(ts - tm) < 0.05f) {
-      result.heatLoss = film;
-      break;
-    }
-    tsPrev = ts;
-    fPrev = f;
-    ts = next;
+    const SurfaceSecant::Next next = secant.Take(ts, conducted - film);
+    if (next == SurfaceSecant::Next::AtMedium) result.heatLoss = film;
+    if (next != SurfaceSecant::Next::Step) break;
   }
   return result;
 }
