@@ -4,13 +4,15 @@
 #   make run      build and start the program (installs missing packages as root)
 #   make test     build and run all tests (installs missing packages as root)
 #   make demo     open the demo document with kavcalc
+#   make screens  render the program's windows to PNG files in $(BUILD_DIR)/screens
 #   make build    build everything
 #   make bench    build and run the benchmarks
 #   make install  install into $(PREFIX)
 #   make clean    remove the build trees
 #
 # Variables: BUILD_DIR, BUILD_TYPE, PREFIX, GUI (ON/OFF), BENCHMARKS (ON/OFF),
-# CMAKE_ARGS (more -D options), DEMO_DOC.
+# CMAKE_ARGS (more -D options), DEMO_DOC, DOC (the document `make run` opens),
+# SCREENS_DOC.
 
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -26,7 +28,12 @@ DEMO_ARGS ?= --data $(BUILD_DIR)/share/kav
 
 KAVCALC := $(BUILD_DIR)/bin/kavcalc
 
-.PHONY: all deps configure build test run demo bench install clean
+# The document `make run` opens (none: a new one), and the one open in the
+# main window of `make screens`.
+DOC ?=
+SCREENS_DOC ?= examples/varmetap-kanal-utendors-2lag.kav
+
+.PHONY: all deps configure build test run demo screens bench install clean
 
 all: build
 
@@ -46,8 +53,22 @@ build: configure
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# The desktop program does not exist yet; until it does, `run` shows the demo.
-run: demo
+# The desktop program needs a display; without one, `make demo` computes the
+# demo document on the console.
+run:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)."; \
+	  echo "make run: 'make demo' computes the demo document without a window."; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build
+	$(BUILD_DIR)/bin/kav $(DOC)
+
+# Off screen: the main window on each tab with SCREENS_DOC open, and every
+# start-up window and dialog, as PNG files.
+screens: configure
+	cmake --build $(BUILD_DIR) --target kav_screens
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/kav_screens $(BUILD_DIR)/screens $(SCREENS_DOC)
 
 demo: build
 	$(KAVCALC) $(DEMO_ARGS) $(DEMO_DOC)

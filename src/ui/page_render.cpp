@@ -34,29 +34,35 @@ bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch) {
   return PrintPagesToPdf(path, {CurrentPage()}, [](int) {}, dotsPerInch);
 }
 
+int PrintPages(QPagedPaintDevice& device, const std::vector<int>& pages,
+               const std::function<void(int)>& showPage) {
+  QPainter painter;
+  if (!painter.begin(&device)) return -1;
+  QtPainterDevice printer(painter, true);
+  const float mmPerDotX = 25.4f / static_cast<float>(device.logicalDpiX());
+  const float mmPerDotY = 25.4f / static_cast<float>(device.logicalDpiY());
+  int sheets = 0;
+  for (int page : pages) {
+    showPage(page);
+    BeginPrinting(printer, mmPerDotX, mmPerDotY);
+    const SheetPlan plan = PlanSheets(ContentExtent(), {device.width(), device.height()});
+    for (int k = 0; k < plan.Count(); ++k) {
+      if (sheets > 0) device.newPage();
+      ++sheets;
+      DrawCurrentPage(printer, plan.Sheet(k));
+    }
+    EndPrinting();
+  }
+  return painter.end() ? sheets : -1;
+}
+
 bool PrintPagesToPdf(const std::string& path, const std::vector<int>& pages,
                      const std::function<void(int)>& showPage, int dotsPerInch) {
   QPdfWriter writer(QString::fromStdString(path));
   writer.setResolution(dotsPerInch);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  QtPainterDevice printer(painter, true);
-  const float mmPerDot = 25.4f / static_cast<float>(dotsPerInch);
-  bool firstSheet = true;
-  for (int page : pages) {
-    showPage(page);
-    BeginPrinting(printer, mmPerDot, mmPerDot);
-    const SheetPlan plan = PlanSheets(ContentExtent(), {writer.width(), writer.height()});
-    for (int k = 0; k < plan.Count(); ++k) {
-      if (!firstSheet) writer.newPage();
-      firstSheet = false;
-      DrawCurrentPage(printer, plan.Sheet(k));
-    }
-    EndPrinting();
-  }
-  return painter.end();
+  return PrintPages(writer, pages, showPage) >= 0;
 }
 
 }  // namespace kav

@@ -1,9 +1,11 @@
 #pragma once
-// The current module page as a picture and as a printed PDF file.
+// The current module page as a picture, printed, and as a printed PDF file.
 #include <QImage>
 #include <functional>
 #include <string>
 #include <vector>
+
+class QPagedPaintDevice;
 
 namespace kav {
 
@@ -12,6 +14,15 @@ namespace kav {
 // the measuring device installed when they were filled.
 QImage RenderCurrentPage();
 bool SaveCurrentPagePng(const std::string& path);
+
+// Prints pages on a printer or PDF writer, each page starting on a new
+// sheet and spread over as many sheets across and down as its content
+// needs (left to right, then top to bottom); `showPage` makes a page the
+// current one before it is printed. The items are laid out for the device
+// while it prints, at its resolution, and for the screen again afterwards.
+// The number of sheets printed; -1 when the device cannot be painted on.
+int PrintPages(QPagedPaintDevice& device, const std::vector<int>& pages,
+               const std::function<void(int)>& showPage);
 
 // Prints the current page to a PDF file on A4 sheets without margins, as
 // many sheets across and down as its content needs; the items are laid out

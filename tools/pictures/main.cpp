@@ -1,8 +1,9 @@
 // kav_pictures: draws the program's pictures and writes them as PNG files
 // (8-bit indexed colour, the 16-colour palette) together with the Qt
-// resource file that lists them.
+// resource file that lists them; with --icons, the program's icon in its
+// sizes (full colour) into ICONDIR with its own resource file.
 //
-//   kav_pictures OUTDIR [--sheet PREFIX]
+//   kav_pictures OUTDIR [--icons ICONDIR] [--sheet PREFIX]
 //
 // The build target `pictures` runs it on resources/pictures of the source
 // tree (cmake --build BUILD --target pictures); the PNG files it writes are
@@ -24,12 +25,13 @@
 
 namespace {
 
-bool WriteResourceFile(const QDir& dir, const std::vector<kavpic::Picture>& pictures) {
-  QFile file(dir.filePath("pictures.qrc"));
+bool WriteResourceFile(const QDir& dir, const QString& name,
+                       const std::vector<kavpic::Picture>& pictures) {
+  QFile file(dir.filePath(name + ".qrc"));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
   QTextStream out(&file);
   out << "<!-- Written by tools/pictures (kav_pictures); do not edit. -->\n";
-  out << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+  out << "<RCC>\n  <qresource prefix=\"/" << name << "\">\n";
   for (const kavpic::Picture& picture : pictures) {
     out << "    <file>" << QString::fromStdString(picture.name) << ".png</file>\n";
   }
@@ -60,17 +62,43 @@ bool WriteSheets(const QString& prefix, const std::vector<kavpic::Picture>& pict
   return true;
 }
 
+// Writes the pictures as PNG files into `outDir` with the resource file
+// `name`.qrc that lists them under the prefix "/`name`".
+bool WritePictures(const QString& outDir, const QString& name,
+                   const std::vector<kavpic::Picture>& pictures) {
+  QDir dir(outDir);
+  if (!dir.exists() && !QDir().mkpath(outDir)) {
+    std::fprintf(stderr, "kav_pictures: cannot create %s\n", qPrintable(outDir));
+    return false;
+  }
+  for (const kavpic::Picture& picture : pictures) {
+    const QString path = dir.filePath(QString::fromStdString(picture.name) + ".png");
+    if (!picture.image.save(path, "PNG")) {
+      std::fprintf(stderr, "kav_pictures: cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  if (!WriteResourceFile(dir, name, pictures)) {
+    std::fprintf(stderr, "kav_pictures: cannot write %s.qrc\n", qPrintable(name));
+    return false;
+  }
+  std::printf("kav_pictures: %zu pictures in %s\n", pictures.size(), qPrintable(dir.path()));
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: kav_pictures OUTDIR [--sheet PREFIX]\n");
+    std::fprintf(stderr, "usage: kav_pictures OUTDIR [--icons ICONDIR] [--sheet PREFIX]\n");
     return 2;
   }
   const QString outDir = QString::fromLocal8Bit(argv[1]);
   QString sheet;
+  QString iconDir;
   for (int i = 2; i + 1 < argc; ++i) {
     if (std::string(argv[i]) == "--sheet") sheet = QString::fromLocal8Bit(argv[i + 1]);
+    if (std::string(argv[i]) == "--icons") iconDir = QString::fromLocal8Bit(argv[i + 1]);
   }
   // Only the sheet's labels need fonts, and so an application object.
   std::unique_ptr<QGuiApplication> app;
@@ -89,26 +117,13 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  QDir dir(outDir);
-  if (!dir.exists() && !QDir().mkpath(outDir)) {
-    std::fprintf(stderr, "kav_pictures: cannot create %s\n", argv[1]);
-    return 1;
-  }
-  for (const kavpic::Picture& picture : pictures) {
-    const QString path = dir.filePath(QString::fromStdString(picture.name) + ".png");
-    if (!picture.image.save(path, "PNG")) {
-      std::fprintf(stderr, "kav_pictures: cannot write %s\n", qPrintable(path));
-      return 1;
-    }
-  }
-  if (!WriteResourceFile(dir, pictures)) {
-    std::fprintf(stderr, "kav_pictures: cannot write pictures.qrc\n");
+  if (!WritePictures(outDir, QStringLiteral("pictures"), pictures)) return 1;
+  if (!iconDir.isEmpty() && !WritePictures(iconDir, QStringLiteral("icons"), kavpic::AppIcons())) {
     return 1;
   }
   if (!sheet.isEmpty() && !WriteSheets(sheet, pictures)) {
     std::fprintf(stderr, "kav_pictures: cannot write %s\n", qPrintable(sheet));
     return 1;
   }
-  std::printf("kav_pictures: %zu pictures in %s\n", pictures.size(), qPrintable(dir.path()));
   return 0;
 }

@@ -1,0 +1,36 @@
+#pragma once
+// Printing the current page: the printer the user has set up (kept for the
+// whole run), the print dialog, the print preview and the page set-up. The
+// page size the pages are laid out for follows the default printer's
+// printable area.
+#include <QPrinter>
+
+class QWidget;
+
+namespace kav {
+
+// Page width and height in mm: the default printer's printable area, or
+// 200 x 280 mm when there is no printer.
+QSizeF DefaultPageSizeMm();
+// The printable area of a printer in mm.
+QSizeF PrintableSizeMm(const QPrinter& printer);
+
+class PagePrinter {
+ public:
+  PagePrinter();
+
+  // "Utskrift...": the print dialog, then the current page on the printer.
+  void Print(QWidget* parent);
+  // "Forhåndsvisning": the current page as it would be printed.
+  void Preview(QWidget* parent);
+  // "SkriverOppsett...": paper and margins; true when the user accepted,
+  // and the page size then follows the new printable area.
+  bool Setup(QWidget* parent);
+
+  QPrinter& Printer() { return printer_; }
+
+ private:
+  QPrinter printer_;
+};
+
+}  // namespace kav

@@ -1,0 +1,169 @@
+// kav_screens: renders the program's windows to PNG files, off screen, for
+// looking them over: the main window on each of the eight tabs with a
+// document open, and each start-up window and dialog.
+//
+//   kav_screens OUTDIR DOCUMENT.kav
+//
+// The settings and the data files are temporary copies; the user's own are
+// not touched.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/data_directory.h"
+#include "core/project.h"
+#include "core/scripted_platform.h"
+#include "modules/kav_doc.h"
+#include "ui/about_dlg.h"
+#include "ui/help_viewer.h"
+#include "ui/kav_app.h"
+#include "ui/main_frame.h"
+#include "ui/new_doc_dlg.h"
+#include "ui/project_dlg.h"
+#include "ui/qt_settings.h"
+#include "ui/replacement_dlg.h"
+#include "ui/title_dlg.h"
+
+namespace {
+
+const char* const kTabFiles[kav::kModuleCount] = {
+    "varmetap", "stromning", "tank", "utv-kondens", "innv-kondens", "frost", "lydfelle", "okonomi",
+};
+
+// The window as grabbed, under a plain title bar with its caption (off
+// screen, windows have no frame of their own).
+QImage WithTitleBar(QWidget& window) {
+  const QPixmap content = window.grab();
+  const int bar = 28;
+  QImage image(content.width(), content.height() + bar, QImage::Format_RGB32);
+  image.fill(QColor(0x3c, 0x3f, 0x44));
+  QPainter painter(&image);
+  painter.drawPixmap(0, bar, content);
+  QFont font = window.font();
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(
+      QRect(10, 0, content.width() - 20, bar), Qt::AlignVCenter | Qt::AlignLeft,
+      window.windowTitle().replace(QStringLiteral("[*]"),
+                                   window.isWindowModified() ? QStringLiteral("*") : QString()));
+  return image;
+}
+
+bool Save(QWidget& window, const QDir& dir, const QString& name) {
+  window.show();
+  QApplication::processEvents();
+  const QString path = dir.filePath(name + QStringLiteral(".png"));
+  if (!WithTitleBar(window).save(path)) {
+    std::fprintf(stderr, "kav_screens: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  window.hide();
+  return true;
+}
+
+bool SaveMainWindow(kav::CKavApp& app, const QDir& dir) {
+  kav::CMainFrame& frame = app.Frame();
+  frame.setWindowState(Qt::WindowNoState);
+  frame.resize(1280, 900);
+  bool ok = true;
+  for (int module = 0; module < kav::kModuleCount; ++module) {
+    app.Document().SetActiveModule(module);
+    frame.UpdateTitle();
+    ok = Save(frame, dir, QStringLiteral("main-%1-%2").arg(module).arg(kTabFiles[module])) && ok;
+  }
+  return ok;
+}
+
+bool SaveDialogs(kav::Settings& settings, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::CTitleDlg winter(settings, 1, parent);
+  ok = Save(winter, dir, QStringLiteral("welcome-winter")) && ok;
+  kav::CTitleDlg summer(settings, 7, parent);
+  ok = Save(summer, dir, QStringLiteral("welcome-summer")) && ok;
+  kav::CNewDocDlg gettingStarted(settings, parent);
+  ok = Save(gettingStarted, dir, QStringLiteral("getting-started")) && ok;
+  kav::CAboutDlg about(settings, parent);
+  ok = Save(about, dir, QStringLiteral("about")) && ok;
+
+  kav::CProject project;
+  project.ProjectName = "Sykehjem Nordbyen, tekniske anlegg";
+  project.Engineer = "Kari Nordmann, VVS-rådgivning";
+  project.Reference = "Anbud 2024-117\r\nTegning V-401 og V-402";
+  project.Comment =
+      "Rørføringer i teknisk rom og kulvert.\r\nIsolasjonsklasse 3 der ikke annet er oppgitt.";
+  kav::CProjectDlg projectDialog(project, parent);
+  ok = Save(projectDialog, dir, QStringLiteral("project")) && ok;
+
+  const kav::ChoiceRequest request{
+      "Databaseverdi fjernet",
+      "Mantlingen \"Aluminium 0,8 mm (gammel)\" er fjernet fra databasen etter at filen ble "
+      "lagret. For at beregningene i programmet skal fungere må du velge en annen mantling i "
+      "nedtrekkslisten under.",
+      {"Aluminium", "Rustfritt stål", "PVC-folie", "Glassfiberduk"},
+      0,
+      "::/html/dbverdiborte.htm"};
+  kav::CDatabaseverdiBorteDlg replacement(request, parent);
+  ok = Save(replacement, dir, QStringLiteral("replacement")) && ok;
+
+  kav::HelpViewer help;
+  help.resize(820, 640);
+  ok = help.ShowTopic(kav::HelpViewer::kContentsTopic) && ok;
+  ok = Save(help, dir, QStringLiteral("help-contents")) && ok;
+  ok = help.ShowTopic("::/html/prosjekt.htm") && ok;
+  ok = Save(help, dir, QStringLiteral("help-project")) && ok;
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: kav_screens OUTDIR DOCUMENT.kav\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform's notes on what it cannot do are of no interest.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !text.startsWith(QStringLiteral("This plugin"))) {
+      std::fprintf(stderr, "kav_screens: %s\n", qPrintable(text));
+    }
+  });
+  QApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(dir.path())) {
+    std::fprintf(stderr, "kav_screens: cannot create %s\n", argv[1]);
+    return 1;
+  }
+
+  QTemporaryDir temporary;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temporary.filePath("config"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, temporary.filePath("system"));
+  const std::filesystem::path data = temporary.filePath("data").toStdString();
+  kav::SeedDataDirectory(data, kav::ShippedDataDirectory());
+  kav::SetDataDirectory(data);
+
+  // Messages are answered without a window; the start-up windows are
+  // rendered on their own below.
+  kav::ScriptedPlatform platform;
+  kav::QtSettings settings(
+      std::make_unique<QSettings>(QStringLiteral("KORBU"), QStringLiteral("KAV")));
+  settings.SetString("Settings", "HelpWindow", "No");
+  settings.SetString("Settings", "NewDocWindow", "No");
+  kav::CKavApp app(settings, [] { return 1; });
+  app.InitInstance(QString::fromLocal8Bit(argv[2]));
+  settings.SetString("Settings", "HelpWindow", "Yes");
+  settings.SetString("Settings", "NewDocWindow", "Yes");
+
+  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir);
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,89 @@
+#include "ui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QSettings>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+
+#include "core/data_directory.h"
+
+namespace kav::test {
+
+UiEnvironment::UiEnvironment() {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("user"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir_.filePath("system"));
+  const std::filesystem::path data = dir_.filePath("data").toStdString();
+  SeedDataDirectory(data, ShippedDataDirectory());
+  SetDataDirectory(data);
+}
+
+UiEnvironment::~UiEnvironment() = default;
+
+std::unique_ptr<QtSettings> UiEnvironment::MakeSettings() const {
+  return std::make_unique<QtSettings>(
+      std::make_unique<QSettings>(dir_.filePath("KAV.conf"), QSettings::IniFormat));
+}
+
+QString UiEnvironment::Example(const char* name) {
+  return QStringLiteral(KAV_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+}
+
+void PressButton(QWidget& window, const QString& text) {
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->text() == text) {
+      button->click();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no button " << text.toStdString() << " in "
+                << window.windowTitle().toStdString();
+}
+
+ModalAnswers::ModalAnswers() : timer_(new QTimer) {
+  timer_->setInterval(5);
+  QObject::connect(timer_, &QTimer::timeout, [this] { Poll(); });
+  timer_->start();
+}
+
+ModalAnswers::~ModalAnswers() {
+  delete timer_;
+}
+
+void ModalAnswers::ThenAccept() {
+  Then([](QWidget& window) {
+    if (auto* dialog = qobject_cast<QDialog*>(&window)) dialog->accept();
+  });
+}
+
+void ModalAnswers::ThenPress(const QString& buttonText) {
+  Then([buttonText](QWidget& window) { PressButton(window, buttonText); });
+}
+
+void ModalAnswers::Poll() {
+  // A window answered once is not answered again while it stays open (a
+  // dialog is modal again when the message it showed closes).
+  std::erase_if(handled_, [](const QPointer<QWidget>& window) {
+    return window.isNull() || !window->isVisible();
+  });
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible()) return;
+  if (std::find(handled_.begin(), handled_.end(), modal) != handled_.end()) return;
+  handled_.emplace_back(modal);
+  seen_.push_back(modal->objectName().isEmpty() ? modal->windowTitle() : modal->objectName());
+  if (answers_.empty()) {
+    ++unexpected_;
+    modal->close();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
+    return;
+  }
+  Answer answer = std::move(answers_.front());
+  answers_.pop_front();
+  answer(*modal);
+}
+
+}  // namespace kav::test
