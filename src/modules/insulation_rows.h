@@ -10,9 +10,22 @@
 #include "data/iso_produkt.h"
 #include "data/korbuflex.h"
 #include "data/mantling.h"
+#include "modules/module_picture.h"
 #include "modules/row_ref.h"
 
 namespace kav {
+
+// A surface row's emissivity and colour as the calculations and pictures
+// take them: the value typed in (and grey) when the user typed one or chose
+// no row.
+template <class Row>
+float RowEmissivityOr(const RowRef<Row>& row, int typedIn, float typed) {
+  return typedIn != 0 || row == nullptr ? typed : row->Emissivity;
+}
+template <class Row>
+Colour RowColourOr(const RowRef<Row>& row, int typedIn) {
+  return typedIn == 0 && row != nullptr ? row->Colour : kNoSurfaceColour;
+}
 
 struct InsulationRows {
   // Makes `user` the item registered with every row (its owner, once).

@@ -35,11 +35,6 @@ bool AskSeriesRange(const CKorbuFlexSerie& series, const std::string& product, f
   }
 }
 
-template <class Row>
-Colour RowColourOr(const RowRef<Row>& row, int typedIn) {
-  return typedIn == 0 && row != nullptr ? row->Colour : kNoSurfaceColour;
-}
-
 }  // namespace
 
 CIsolasjon::CIsolasjon() : CIsolasjon(0, 1, 1) {}
@@ -128,13 +123,8 @@ float CIsolasjon::ThicknessAt(float d) const {
 }
 
 float CIsolasjon::Emissivity() const {
-  if (IsInternal()) {
-    return UserSurface != 0 || Surface == nullptr ? SurfaceEmissivityValue : Surface->Emissivity;
-  }
-  if (HasJacketing != 0) {
-    return UserJacketing != 0 || Jacketing == nullptr ? JacketingEmissivity
-                                                      : Jacketing->Emissivity;
-  }
+  if (IsInternal()) return RowEmissivityOr(Surface, UserSurface, SurfaceEmissivityValue);
+  if (HasJacketing != 0) return RowEmissivityOr(Jacketing, UserJacketing, JacketingEmissivity);
   const CIsoProdukt* product = ActiveProduct();
   return product != nullptr ? product->SurfaceEmissivity : 0.94f;
 }

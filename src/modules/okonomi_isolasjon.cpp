@@ -77,12 +77,10 @@ CIsoProdukt* COkonomiIsolasjon::InsulationProduct() const {
 
 float COkonomiIsolasjon::SurfaceEmissivity() const {
   if (IsInternal() || InsulationKind == 3) {
-    return OwnSurfaceEmissivity != 0 || Surface == nullptr ? SurfaceEmissivityValue
-                                                           : Surface->Emissivity;
+    return RowEmissivityOr(Surface, OwnSurfaceEmissivity, SurfaceEmissivityValue);
   }
   if (HasJacketing != 0) {
-    return OwnJacketingEmissivity != 0 || Jacketing == nullptr ? JacketingEmissivity
-                                                               : Jacketing->Emissivity;
+    return RowEmissivityOr(Jacketing, OwnJacketingEmissivity, JacketingEmissivity);
   }
   const CIsoProdukt* product = InsulationProduct();
   return product != nullptr ? product->SurfaceEmissivity : 0.94f;
@@ -94,13 +92,8 @@ Colour COkonomiIsolasjon::InsulationColour() const {
 }
 
 Colour COkonomiIsolasjon::OuterColour() const {
-  if (IsInternal()) {
-    return OwnSurfaceEmissivity == 0 && Surface != nullptr ? Surface->Colour : kNoSurfaceColour;
-  }
-  if (HasJacketing != 0) {
-    return OwnJacketingEmissivity == 0 && Jacketing != nullptr ? Jacketing->Colour
-                                                               : kNoSurfaceColour;
-  }
+  if (IsInternal()) return RowColourOr(Surface, OwnSurfaceEmissivity);
+  if (HasJacketing != 0) return RowColourOr(Jacketing, OwnJacketingEmissivity);
   const CIsoProdukt* product = InsulationProduct();
   return product != nullptr ? product->SurfaceColour : kNoProductColour;
 }
