@@ -1,6 +1,8 @@
 #include "modules/isolasjon_edit.h"
 
 #include "core/editors.h"
+#include "core/platform.h"
+#include "core/strings.h"
 #include "data/active_list.h"
 
 namespace kav {
@@ -14,6 +16,38 @@ bool Offered(const CIsoProdukt& product, int usage, bool firstLayer) {
   if (usage == kUsageWithoutFlag) return true;
   return usage >= 0 && usage < CIsoProdukt::kUseFlagCount &&
          product.UseFlags[static_cast<std::size_t>(usage)] != 0;
+}
+
+// Asks whether to go on with a typed-in thickness that coincides with
+// standard ones (`coincides`) none of which may be used at the pipe
+// diameter d (CheckDiameter); `what` names the product of a row.
+template <class Row, class Coincides, class What>
+bool AskCoincidence(const TypedList<Row>& rows, Coincides coincides, What what, float d) {
+  const Row* outside = nullptr;
+  for (const Row* row : rows) {
+    if (!coincides(*row)) continue;
+    if (row->CheckDiameter(d) == 0) return true;
+    if (outside == nullptr) outside = row;
+  }
+  if (outside == nullptr) return true;
+  const int message = outside->CheckDiameter(d) == 1 ? ids::OwnThicknessBelowStandardRange
+                                                     : ids::OwnThicknessAboveStandardRange;
+  return AskOkCancel(FormatId(message, what(*outside), d));
+}
+
+bool AskProductCoincidence(const CIsoProdukt* product, float thickness, float d) {
+  if (product == nullptr) return true;
+  return AskCoincidence(
+      product->Thicknesses,
+      [thickness](const CIsoTykkelse& row) { return row.Thickness == thickness; },
+      [product](const CIsoTykkelse&) { return product->Name; }, d);
+}
+
+bool AskHoseCoincidence(const CKorbuFlex* hose, float thickness, float d) {
+  if (hose == nullptr) return true;
+  return AskCoincidence(
+      hose->Series, [thickness](const CKorbuFlexSerie& s) { return s.HasThickness(thickness); },
+      [hose](const CKorbuFlexSerie& s) { return hose->Name + " " + s.Name; }, d);
 }
 
 }  // namespace
@@ -41,6 +75,23 @@ void IsolasjonEdit::OfferProducts() {
   }
   for (CEgendefIsoProdukt* product : ActiveList<CEgendefIsoProdukt>()) {
     if (Offered(*product, usage, first)) UserProducts.push_back(product);
+  }
+}
+
+bool IsolasjonEdit::CheckOwnThickness() const {
+  const CIsolasjon& l = Layer;
+  if (l.Usage != 0) return true;
+  switch (l.Source) {
+    case 0:
+      return l.OwnThickness == 0 || AskProductCoincidence(l.Product, l.Thickness, PipeDiameter);
+    case 1:
+      return l.OwnHoseThickness == 0 ||
+             AskHoseCoincidence(l.HoseProduct, l.HoseThickness, PipeDiameter);
+    case 2:
+      return l.OwnUserThickness == 0 ||
+             AskProductCoincidence(l.UserProduct, l.UserThicknessValue, PipeDiameter);
+    default:
+      return true;
   }
 }
 

@@ -21,6 +21,11 @@ struct IsolasjonEdit {
   // the user products have been edited.
   void OfferProducts();
 
+  // For pipes with a thickness typed in: when the thickness is a standard
+  // one of the product (for a hose product, a step of a series) that cannot
+  // be delivered for PipeDiameter, asks whether to go on; false on Cancel.
+  bool CheckOwnThickness() const;
+
   CIsolasjon Layer;
   float PipeDiameter = 0.0f;  // mm
   std::vector<CIsoProdukt*> Products;

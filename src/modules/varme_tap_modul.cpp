@@ -66,8 +66,7 @@ void CVarmeTapModul::Serialize(CArchive& ar) {
   FinishReading(ar);
 }
 
-std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
-  if (ResultsValid == 0) return "MATERIALTYPEX0";
+void VarmeTapInputs::PictureColours(ColourRecord& colours) const {
   if (IsInternal()) {
     colours.Add(kKeyOlive, Layer1.InsulationColour());
     colours.Add(kKeyYellow, Layer1.FacingColour());
@@ -79,6 +78,11 @@ std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
     colours.Add(kKeyOlive, Layer1.InsulationColour());
     colours.Add(kKeyYellow, outer.OuterSurfaceColour());
   }
+}
+
+std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
+  if (ResultsValid == 0) return "MATERIALTYPEX0";
+  PictureColours(colours);
   return NumberedPicture("MATERIALTYPE", Vertical * 6 + Geometry);
 }
 

@@ -48,6 +48,13 @@ struct VarmeTapInputs {
   void ForEachList(F&& f) {
     f(Accessories);
   }
+
+  // Geometries 3 and 5: the insulation lies inside.
+  bool IsInternal() const { return Geometry == 3 || Geometry == 5; }
+  // The colours of the layers for the geometry picture: the insulation
+  // next to the object and the outer surface (for insulation inside, the
+  // facing and the duct's own surface).
+  void PictureColours(ColourRecord& colours) const;
 };
 
 class CVarmeTapModul final : public CPageModul, public VarmeTapInputs {
@@ -65,9 +72,6 @@ class CVarmeTapModul final : public CPageModul, public VarmeTapInputs {
   std::string PictureName(ColourRecord& colours) const override;
   void ShowResults() override;
   void ClearResults() override;
-
-  // Geometries 3 and 5: the insulation lies inside.
-  bool IsInternal() const { return Geometry == 3 || Geometry == 5; }
 
   int InsulationClass = 0;  // found by criterion 3; not stored
   CTabell ResultTable;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "output/page_layout.h"
+#include "ui/qt_pictures.h"
 
 namespace kav {
 namespace {
@@ -82,16 +83,9 @@ void QtPainterDevice::FillRect(const DeviceRect& rect, Colour colour) {
 }
 
 void QtPainterDevice::DrawImage(const RgbImage& image, const DeviceRect& target) {
-  QImage picture(image.width, image.height, QImage::Format_RGB32);
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      const Colour c = image.At(x, y);
-      picture.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
-    }
-  }
   painter_.drawImage(
       QRect(target.left, target.top, target.right - target.left, target.bottom - target.top),
-      picture);
+      ToQImage(image));
 }
 
 FontMetrics QtScreenDevice::Metrics(const Font& font) { return MetricsOn(font, &image_); }

@@ -86,6 +86,24 @@ QImage PictureImage(const std::string& name) {
   return path.isEmpty() ? QImage() : QImage(path);
 }
 
+QImage ToQImage(const RgbImage& image) {
+  QImage out(image.width, image.height, QImage::Format_RGB32);
+  for (int y = 0; y < image.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < image.width; ++x) {
+      const Colour c = image.At(x, y);
+      line[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+    }
+  }
+  return out;
+}
+
+QImage RecolouredPicture(const std::string& name, const ColourRecord& colours) {
+  const std::optional<IndexedImage> picture = CurrentPictureProvider().Load(name);
+  if (!picture) return QImage();
+  return ToQImage(Recolour(*picture, colours));
+}
+
 std::optional<IndexedImage> ToIndexedImage(const QImage& image) {
   if (image.isNull()) return std::nullopt;
   if (image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16) {

@@ -40,6 +40,14 @@ QString PicturePath(const std::string& name);
 // window shows its pictures this way); a null image for an unknown name.
 QImage PictureImage(const std::string& name);
 
+// A recoloured picture as a Qt image.
+QImage ToQImage(const RgbImage& image);
+
+// The named picture from the installed provider with its key colours
+// painted as `colours` says (an empty record leaves them as they are); a
+// null image for an unknown name. Dialog pictures are drawn this way.
+QImage RecolouredPicture(const std::string& name, const ColourRecord& colours);
+
 // A picture as palette and palette index per pixel. An indexed picture
 // with at most 16 palette entries keeps its palette and indexes; any other
 // picture gets a palette of its colours in the order they first occur.

@@ -1,6 +1,7 @@
 // kav_screens: renders the program's windows to PNG files, off screen, for
 // looking them over: the main window on each of the eight tabs with a
-// document open, and each start-up window and dialog.
+// document open, each start-up window and dialog, and the input dialogs
+// with the open document's inputs.
 //
 //   kav_screens OUTDIR DOCUMENT.kav
 //
@@ -19,16 +20,26 @@
 #include "core/data_directory.h"
 #include "core/project.h"
 #include "core/scripted_platform.h"
+#include "modules/isolasjon_edit.h"
 #include "modules/kav_doc.h"
+#include "modules/varme_tap_modul.h"
 #include "ui/about_dlg.h"
+#include "ui/egendef_database_dlg.h"
+#include "ui/egendef_iso_produkt_dlg.h"
 #include "ui/help_viewer.h"
+#include "ui/iso_tykkelse_dlg.h"
+#include "ui/isolasjon_dlg.h"
 #include "ui/kav_app.h"
+#include "ui/klima_dlg.h"
+#include "ui/klimasted_dlg.h"
 #include "ui/main_frame.h"
 #include "ui/new_doc_dlg.h"
 #include "ui/project_dlg.h"
 #include "ui/qt_settings.h"
 #include "ui/replacement_dlg.h"
+#include "ui/tilleggsutstyr_dlg.h"
 #include "ui/title_dlg.h"
+#include "ui/varmetap_dlg.h"
 
 namespace {
 
@@ -122,6 +133,87 @@ bool SaveDialogs(kav::Settings& settings, QWidget* parent, const QDir& dir) {
   return ok;
 }
 
+// A user's own product as one might define it: a foam with its measured
+// conductivity and four standard thicknesses.
+std::unique_ptr<kav::CEgendefIsoProdukt> UserProduct() {
+  auto product = std::make_unique<kav::CEgendefIsoProdukt>();
+  product->Name = "PIR-skum rørskål 32 kg/m³";
+  product->MaxTemperature = 140.0f;
+  product->MinThickness = 20.0f;
+  product->MaxThickness = 120.0f;
+  product->UseFlags = {1, 1, 0, 0, 0, 0, 1};
+  product->Temperatures = {-20.0f, 10.0f, 50.0f, 120.0f};
+  product->Lambdas = {0.022f, 0.024f, 0.028f, 0.037f};
+  product->InsulationColour = kav::Rgb(230, 200, 120);
+  product->SurfaceColour = kav::Rgb(200, 200, 200);
+  product->FitCoefficients();
+  for (float thickness : {20.0f, 30.0f, 40.0f, 60.0f}) {
+    auto row = std::make_unique<kav::CIsoTykkelse>();
+    row->Thickness = thickness;
+    row->UpdateName();
+    product->Thicknesses.Append(std::move(row));
+  }
+  kav::CIsoTykkelse& limited = *product->Thicknesses[0];
+  limited.DiameterLimited = 1;
+  limited.MinDiameter = 15.0f;
+  limited.MaxDiameter = 114.3f;
+  return product;
+}
+
+// The input dialogs of the heat-loss module with the document's inputs, the
+// climate places from the shipped data, and a user product.
+bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  auto& module = static_cast<kav::CVarmeTapModul&>(doc.Module(0));
+  kav::VarmeTapInputs inputs(module);
+  kav::CVarmetapDlg heatLoss(inputs, parent);
+  ok = Save(heatLoss, dir, QStringLiteral("varmetap")) && ok;
+
+  kav::IsolasjonEdit layer(module.Layer1, module.Diameter);
+  kav::CIsolasjonDlg layerDialog(layer, parent);
+  ok = Save(layerDialog, dir, QStringLiteral("isolasjon")) && ok;
+  kav::CIsolasjon hoseLayer(0, 1, 1);
+  const auto& hoses = doc.Database().HoseProducts;
+  if (!hoses.empty() && !hoses[0]->Series.empty()) {
+    hoseLayer.Source = 1;
+    hoseLayer.HoseProduct = hoses[0];
+    hoseLayer.HoseSeries = hoses[0]->Series[0];
+  }
+  kav::IsolasjonEdit hose(hoseLayer, 28.0f);
+  kav::CIsolasjonDlg hoseDialog(hose, parent);
+  ok = Save(hoseDialog, dir, QStringLiteral("isolasjon-slange")) && ok;
+  kav::IsolasjonEdit internal(kav::CIsolasjon(3, 1, 1), 0.0f);
+  kav::CIsolasjonDlg internalDialog(internal, parent);
+  ok = Save(internalDialog, dir, QStringLiteral("isolasjon-innvendig")) && ok;
+
+  kav::TilleggsutstyrEdit accessory;
+  const auto& types = doc.Database().AccessoryTypes;
+  accessory.Type = types.empty() ? nullptr : types[1];
+  accessory.Count = 2;
+  kav::CTilleggsutstyrDlg accessoryDialog(accessory, parent);
+  ok = Save(accessoryDialog, dir, QStringLiteral("tilleggsutstyr")) && ok;
+
+  kav::ClimateChoice climate;
+  kav::CopyList(climate.Rows, doc.Climate().Locations);
+  climate.Selected = climate.Rows.FindByName("Bergen");
+  kav::CKlimaDlg climateDialog(climate, parent);
+  ok = Save(climateDialog, dir, QStringLiteral("klimasteder")) && ok;
+  if (!climate.Rows.empty()) {
+    kav::CKlimastedDlg placeDialog(*climate.Rows[0], parent);
+    ok = Save(placeDialog, dir, QStringLiteral("klimadata")) && ok;
+  }
+
+  kav::UserDatabaseLists user;
+  user.UserProducts.Append(UserProduct());
+  kav::CEgendefDatabaseDlg userDatabase(user, parent);
+  ok = Save(userDatabase, dir, QStringLiteral("egendef-database")) && ok;
+  kav::CEgendefIsoProduktDlg productDialog(*user.UserProducts[0], parent);
+  ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
+  kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
+  ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,6 +256,7 @@ int main(int argc, char** argv) {
   settings.SetString("Settings", "HelpWindow", "Yes");
   settings.SetString("Settings", "NewDocWindow", "Yes");
 
-  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir);
+  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir) &&
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }

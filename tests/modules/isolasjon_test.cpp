@@ -434,5 +434,48 @@ TEST_F(IsolasjonTest, LayerDialogOkTakesTheCopyAndCancelKeepsTheLayer) {
   EXPECT_TRUE(Alu().Users.empty());
 }
 
+TEST_F(IsolasjonTest, TypedThicknessThatIsAStandardOneOutsideItsRange) {
+  CIsoTykkelse& row = *Glassull().Thicknesses[1];  // 50 mm
+  row.DiameterLimited = 1;
+  row.MinDiameter = 20.0f;
+  row.MaxDiameter = 60.0f;
+  IsolasjonEdit edit(CIsolasjon(0, 1, 1), 15.0f);
+  edit.Layer.Product = &Glassull();
+  edit.Layer.OwnThickness = 1;
+  edit.Layer.Thickness = 45.0f;
+  EXPECT_TRUE(edit.CheckOwnThickness()) << "not a standard thickness";
+  EXPECT_TRUE(platform.events.empty());
+
+  edit.Layer.Thickness = 50.0f;
+  platform.answers = {false, true};
+  EXPECT_FALSE(edit.CheckOwnThickness());
+  edit.PipeDiameter = 70.0f;
+  EXPECT_TRUE(edit.CheckOwnThickness());
+  EXPECT_EQ(
+      platform.Texts(),
+      (std::vector<std::string>{FormatId(ids::OwnThicknessBelowStandardRange, "Glassull", 15.0f),
+                                FormatId(ids::OwnThicknessAboveStandardRange, "Glassull", 70.0f)}));
+
+  platform.Clear();
+  edit.PipeDiameter = 40.0f;
+  EXPECT_TRUE(edit.CheckOwnThickness()) << "the pipe is in the range";
+  edit.Layer.Usage = 1;
+  edit.PipeDiameter = 15.0f;
+  EXPECT_TRUE(edit.CheckOwnThickness()) << "only pipes are checked";
+  EXPECT_TRUE(platform.events.empty());
+
+  // A hose thickness is a step of a series, whose pipe range counts.
+  edit.Layer.Usage = 0;
+  edit.Layer.Source = 1;
+  edit.Layer.HoseProduct = &Hose();
+  edit.Layer.OwnHoseThickness = 1;
+  edit.Layer.HoseThickness = 13.0f;
+  edit.PipeDiameter = 300.0f;
+  platform.answers = {false};
+  EXPECT_FALSE(edit.CheckOwnThickness());
+  EXPECT_EQ(platform.Texts().back(),
+            FormatId(ids::OwnThicknessAboveStandardRange, "Cellegummi AF-1", 300.0f));
+}
+
 }  // namespace
 }  // namespace kav::test

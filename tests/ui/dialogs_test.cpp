@@ -46,13 +46,6 @@ class RangeDlg final : public CItemDlg {
   bool AcceptInput() override { return CheckRange(ids::LabelAbsorption, *number, 1.0f, 10.0f); }
 };
 
-// Shows a dialog as the active window, as the user sees it.
-void ShowActive(QWidget& dialog) {
-  dialog.show();
-  dialog.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-}
-
 class DialogTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform_;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -42,6 +43,12 @@ void PressButton(QWidget& window, const QString& text) {
   }
   ADD_FAILURE() << "no button " << text.toStdString() << " in "
                 << window.windowTitle().toStdString();
+}
+
+void ShowActive(QWidget& dialog) {
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 }
 
 ModalAnswers::ModalAnswers() : timer_(new QTimer) {
@@ -81,9 +88,11 @@ void ModalAnswers::Poll() {
     if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
     return;
   }
-  Answer answer = std::move(answers_.front());
+  // Answered from the window's own event loop rather than from the timer,
+  // which does not fire again while its slot runs: a window the answer
+  // opens in turn is answered as well.
+  QTimer::singleShot(0, modal, [answer = std::move(answers_.front()), modal] { answer(*modal); });
   answers_.pop_front();
-  answer(*modal);
 }
 
 }  // namespace kav::test

@@ -1,0 +1,26 @@
+#pragma once
+// Small pieces the input dialogs are laid out with: labels that lead to
+// their fields, rows of a field grid, number fields of a width for numbers,
+// and reading a field's number into a value.
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace kav {
+
+class NumberField;
+
+// A label whose mnemonic and clicks lead to `field`.
+QLabel* FieldLabel(const QString& text, QWidget* field);
+// Adds the label and the field as the next row of a two-column grid, the
+// label indented by `indent` pixels; returns the label.
+QLabel* AddFieldRow(QGridLayout& grid, const QString& label, QWidget* field, int indent = 0);
+// A number field as wide as numbers need, showing `value` ("%g").
+NumberField* MakeNumberField(QWidget* parent, float value, const char* format = "%g");
+// The field's number into `value`; a text that is not a number leaves
+// `value` as it was.
+void ReadNumber(const NumberField& field, float& value);
+
+}  // namespace kav
