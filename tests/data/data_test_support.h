@@ -14,6 +14,7 @@
 
 #include "core/archive.h"
 #include "core/data_directory.h"
+#include "../core/scoped_editor.h"
 #include "core/editors.h"
 #include "core/file_io.h"
 #include "core/item.h"
@@ -50,16 +51,6 @@ class DataTest : public ::testing::Test {
 
  private:
   std::filesystem::path dir_;
-};
-
-// Registers a dialog for T while it lives.
-template <class T>
-class ScopedEditor {
- public:
-  explicit ScopedEditor(std::function<bool(T&)> edit) { Editors::Register<T>(std::move(edit)); }
-  ~ScopedEditor() { Editors::Unregister<T>(); }
-  ScopedEditor(const ScopedEditor&) = delete;
-  ScopedEditor& operator=(const ScopedEditor&) = delete;
 };
 
 // A module's stand-in: refers to one product and one of its thicknesses and

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/archive.h"
+#include "../core/scoped_editor.h"
 #include "core/editors.h"
 #include "core/scripted_platform.h"
 #include "data/database.h"
@@ -103,16 +104,6 @@ class ModuleTest : public ::testing::Test {
   std::filesystem::path dir;
   std::unique_ptr<CDataBase> db;
   std::unique_ptr<CEgendefDatabase> user;
-};
-
-// Registers a dialog for T while it lives.
-template <class T>
-class ScopedEditor {
- public:
-  explicit ScopedEditor(std::function<bool(T&)> edit) { Editors::Register<T>(std::move(edit)); }
-  ~ScopedEditor() { Editors::Unregister<T>(); }
-  ScopedEditor(const ScopedEditor&) = delete;
-  ScopedEditor& operator=(const ScopedEditor&) = delete;
 };
 
 // Expected archive bytes, spelled out field by field. Rows and layers are

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../core/scoped_editor.h"
 #include "core/editors.h"
 #include "ui/qt_settings.h"
 
@@ -73,16 +74,5 @@ void PressButton(QWidget& window, const QString& text);
 
 // Shows a dialog as the active window, as the user sees it.
 void ShowActive(QWidget& dialog);
-
-// Registers a stand-in dialog for T while it lives; the program's own comes
-// back afterwards only if the test registers it again.
-template <class T>
-class ScopedEditor {
- public:
-  explicit ScopedEditor(std::function<bool(T&)> edit) { Editors::Register<T>(std::move(edit)); }
-  ~ScopedEditor() { Editors::Unregister<T>(); }
-  ScopedEditor(const ScopedEditor&) = delete;
-  ScopedEditor& operator=(const ScopedEditor&) = delete;
-};
 
 }  // namespace kav::test
