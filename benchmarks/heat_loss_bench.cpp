@@ -54,8 +54,12 @@ void BM_GivenSurfaceTemperature(benchmark::State& state) {
     benchmark::DoNotOptimize(module.ResultsValid);
   }
 }
-void BM_GivenMaxHeatLoss(benchmark::State& state) { CalculateExample(state, "varmetap-kaldt-ror.kav"); }
-void BM_InsulationClass(benchmark::State& state) { CalculateExample(state, "varmetap-klasse-ror.kav"); }
+void BM_GivenMaxHeatLoss(benchmark::State& state) {
+  CalculateExample(state, "varmetap-kaldt-ror.kav");
+}
+void BM_InsulationClass(benchmark::State& state) {
+  CalculateExample(state, "varmetap-klasse-ror.kav");
+}
 
 void BM_OpenAndExportText(benchmark::State& state) {
   const auto path = std::filesystem::path(EXAMPLES_DIR) / "varmetap-ror-innendors.kav";

@@ -41,8 +41,7 @@ std::vector<std::uint8_t> Store(Contents& c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Contents read;
   try {
-    CArchive in(std::vector<std::uint8_t>(data, data + size), kav::test::TestClasses(),
-                "fuzz.kav");
+    CArchive in(std::vector<std::uint8_t>(data, data + size), kav::test::TestClasses(), "fuzz.kav");
     Serialize(in, read);
   } catch (const kav::ArchiveError&) {
     return 0;

@@ -18,7 +18,8 @@ using namespace kav::test;
 
 void Save(const std::string& dir, const std::string& name, const Bytes& bytes) {
   std::ofstream file(dir + "/" + name, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   if (!file) {
     std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), name.c_str());
     std::exit(1);

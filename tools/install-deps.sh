@@ -3,7 +3,7 @@
 # they are missing. Only root installs; anyone else gets the command to run.
 #
 #   tools/install-deps.sh           compiler, CMake, Ninja, Qt 6, test libraries
-#   tools/install-deps.sh --fuzz    also clang and the libFuzzer runtime
+#   tools/install-deps.sh --fuzz    also clang, clang-format and the libFuzzer runtime
 set -euo pipefail
 
 packages=(
@@ -14,7 +14,7 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --fuzz) packages+=(clang clang-format libclang-rt-14-dev) ;;
     -h|--help) sed -n '2,7p' "$0"; exit 0 ;;
     *) echo "install-deps: unknown option $arg" >&2; exit 2 ;;
   esac

@@ -65,8 +65,8 @@ int Run(const KavcalcOptions& options) {
 
   const std::vector<int> pages = PagesToExport(options, doc);
   if (options.pdf) {
-    const bool printed = kav::PrintPagesToPdf(*options.pdf, pages,
-                                              [&doc](int page) { doc.SetActiveModule(page); });
+    const bool printed =
+        kav::PrintPagesToPdf(*options.pdf, pages, [&doc](int page) { doc.SetActiveModule(page); });
     if (!printed) {
       std::cerr << "kavcalc: kan ikke skrive PDF-filen " << *options.pdf << "\n";
       return kExitFileError;
@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const kav::cli::ParsedKavcalcArgs parsed = kav::cli::ParseKavcalcArgs(args);
   if (!parsed.options) {
-    std::cerr << "kavcalc: " << parsed.error << "\n" << "Se kavcalc --help.\n";
+    std::cerr << "kavcalc: " << parsed.error << "\n"
+              << "Se kavcalc --help.\n";
     return kExitUsage;
   }
   const KavcalcOptions& options = *parsed.options;
@@ -111,7 +112,8 @@ int main(int argc, char** argv) {
   // own notes about the session are no business of the user's.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "kavcalc: " << text.toStdString() << "\n";
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::cerr << "kavcalc: " << text.toStdString() << "\n";
   });
   QGuiApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");

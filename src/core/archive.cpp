@@ -41,7 +41,9 @@ void CArchive::Need(std::size_t count, const char* what) const {
   }
 }
 
-void CArchive::WriteByte(std::uint8_t value) { bytes_.push_back(value); }
+void CArchive::WriteByte(std::uint8_t value) {
+  bytes_.push_back(value);
+}
 
 void CArchive::WriteWord(std::uint16_t value) {
   bytes_.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -54,7 +56,9 @@ void CArchive::WriteDword(std::uint32_t value) {
   }
 }
 
-void CArchive::WriteFloat(float value) { WriteDword(std::bit_cast<std::uint32_t>(value)); }
+void CArchive::WriteFloat(float value) {
+  WriteDword(std::bit_cast<std::uint32_t>(value));
+}
 
 void CArchive::WriteString(std::string_view utf8) {
   const std::string text = Utf8ToCp1252(utf8);
@@ -260,7 +264,8 @@ std::unique_ptr<CObject> CArchive::ReadObjectOfKind(const char* expected, KindCh
       failHere("nummer " + std::to_string(tag) + " er en klasse, ikke et objekt");
     }
     if (!entry.complete) {
-      failHere("objektnummer " + std::to_string(tag) + " viser til et objekt som ikke er ferdig lest");
+      failHere("objektnummer " + std::to_string(tag) +
+               " viser til et objekt som ikke er ferdig lest");
     }
     const auto* item = dynamic_cast<const CListItem*>(entry.object);
     if (!isKind(*entry.object) || item == nullptr) {

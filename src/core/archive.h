@@ -100,9 +100,9 @@ class CArchive {
  private:
   using KindCheck = bool (*)(const CObject&);
   struct LoadEntry {
-    std::string className;  // set for a class record
+    std::string className;      // set for a class record
     CObject* object = nullptr;  // set for an object
-    bool complete = false;  // the object's fields have all been read
+    bool complete = false;      // the object's fields have all been read
   };
 
   void Need(std::size_t count, const char* what) const;

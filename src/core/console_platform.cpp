@@ -13,7 +13,9 @@ void ConsolePlatform::Line(const std::string& text) {
   err_ << program_ << ": " << flat << '\n';
 }
 
-void ConsolePlatform::ShowMessage(const std::string& text, Icon) { Line(text); }
+void ConsolePlatform::ShowMessage(const std::string& text, Icon) {
+  Line(text);
+}
 
 bool ConsolePlatform::AskOkCancel(const std::string& text, Icon) {
   Line(text + (answerOk_ ? " [svar: OK]" : " [svar: Avbryt]"));
@@ -38,7 +40,9 @@ int ConsolePlatform::Choose(const ChoiceRequest& request) {
   return index;
 }
 
-bool ConsolePlatform::ShowHelp(const std::string&) { return false; }
+bool ConsolePlatform::ShowHelp(const std::string&) {
+  return false;
+}
 
 void ConsolePlatform::SetClipboardText(const std::string&) {}
 

@@ -21,7 +21,9 @@ fs::path UserDataDirectory() {
 
 }  // namespace
 
-void SetDataDirectory(const fs::path& directory) { gDataDirectory = directory; }
+void SetDataDirectory(const fs::path& directory) {
+  gDataDirectory = directory;
+}
 
 fs::path DataDirectory() {
   if (!gDataDirectory) {

@@ -21,7 +21,9 @@ void Editors::Set(std::type_index type, Erased edit) {
   }
 }
 
-void Editors::TellNoDialog() { ShowMessage(Str(ids::DialogNotAvailable), Icon::Information); }
+void Editors::TellNoDialog() {
+  ShowMessage(Str(ids::DialogNotAvailable), Icon::Information);
+}
 
 std::optional<bool> Editors::RunErased(std::type_index type, void* object) {
   auto it = Registry().find(type);

@@ -13,9 +13,8 @@ class Editors {
  public:
   template <class T>
   static void Register(std::function<bool(T&)> edit) {
-    Set(std::type_index(typeid(T)), [edit = std::move(edit)](void* object) {
-      return edit(*static_cast<T*>(object));
-    });
+    Set(std::type_index(typeid(T)),
+        [edit = std::move(edit)](void* object) { return edit(*static_cast<T*>(object)); });
   }
   template <class T>
   static void Unregister() {

@@ -8,9 +8,13 @@ float PowF(float a, float b) {
   return static_cast<float>(std::pow(static_cast<double>(a), static_cast<double>(b)));
 }
 
-float LogF(float x) { return static_cast<float>(std::log(static_cast<double>(x))); }
+float LogF(float x) {
+  return static_cast<float>(std::log(static_cast<double>(x)));
+}
 
-float ExpF(float x) { return static_cast<float>(std::exp(static_cast<double>(x))); }
+float ExpF(float x) {
+  return static_cast<float>(std::exp(static_cast<double>(x)));
+}
 
 float SurfaceCoefficient(int free, int vertical, float dT, float d, int flat, float h, float v) {
   if (free) {
@@ -38,7 +42,9 @@ float RadiationCoefficient(float emissivity, float ts, float ta) {
   return emissivity * kRadiationConstant * (s * s * s * s - a * a * a * a) / (ts - ta);
 }
 
-float ConductivityPolynomial::At(float t) const { return c3 * t * t * t + c2 * t * t + c1 * t + c0; }
+float ConductivityPolynomial::At(float t) const {
+  return c3 * t * t * t + c2 * t * t + c1 * t + c0;
+}
 
 float ConductivityPolynomial::Integral(float ta, float tb) const {
   return c3 * (tb * tb * tb * tb - ta * ta * ta * ta) / 4.0f +
@@ -46,9 +52,13 @@ float ConductivityPolynomial::Integral(float ta, float tb) const {
          c0 * (tb - ta);
 }
 
-float RoundSurface(float d, float l) { return kPi * d * l; }
+float RoundSurface(float d, float l) {
+  return kPi * d * l;
+}
 
-float RectSurface(float h, float b, float l) { return (2.0f * h + 2.0f * b) * l; }
+float RectSurface(float h, float b, float l) {
+  return (2.0f * h + 2.0f * b) * l;
+}
 
 float DewPoint(float relativeHumidity, float airTemperature) {
   return PowF(relativeHumidity / 100.0f, 0.1247f) * (airTemperature + 109.8f) - 109.8f;

@@ -8,7 +8,9 @@ namespace kav {
 
 void CObject::Serialize(CArchive&) {}
 
-int CItem::EditInput() { return 0; }
+int CItem::EditInput() {
+  return 0;
+}
 
 void CItem::ReplaceReference(CItem*) {}
 
@@ -33,10 +35,16 @@ void CListItem::NotifyUsers() {
   for (CItem* user : users) user->ReplaceReference(this);
 }
 
-std::unique_ptr<CListItem> CListItem::Clone() const { return std::make_unique<CListItem>(*this); }
+std::unique_ptr<CListItem> CListItem::Clone() const {
+  return std::make_unique<CListItem>(*this);
+}
 
-std::unique_ptr<CListItem> CListItem::CreateNew() const { return nullptr; }
+std::unique_ptr<CListItem> CListItem::CreateNew() const {
+  return nullptr;
+}
 
-bool CListItem::IsEqual(const CListItem& other) const { return Name == other.Name; }
+bool CListItem::IsEqual(const CListItem& other) const {
+  return Name == other.Name;
+}
 
 }  // namespace kav

@@ -8,11 +8,14 @@ void ColourRecord::Add(Colour from, Colour to) {
 
 Colour ColourRecord::Map(Colour colour) const {
   for (int i = 0; i < count; ++i) {
-    if (pairs[static_cast<std::size_t>(i)].from == colour) return pairs[static_cast<std::size_t>(i)].to;
+    if (pairs[static_cast<std::size_t>(i)].from == colour)
+      return pairs[static_cast<std::size_t>(i)].to;
   }
   return colour;
 }
 
-std::string CKavModul::PictureName(ColourRecord&) const { return std::string(); }
+std::string CKavModul::PictureName(ColourRecord&) const {
+  return std::string();
+}
 
 }  // namespace kav

@@ -40,7 +40,9 @@ CListItem* ObjectList::FindByName(const std::string& name) const {
   return nullptr;
 }
 
-void DeleteAll(ObjectList& list) { list.Clear(); }
+void DeleteAll(ObjectList& list) {
+  list.Clear();
+}
 
 void CopyList(ObjectList& dst, const ObjectList& src) {
   DeleteAll(dst);

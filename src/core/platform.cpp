@@ -22,15 +22,25 @@ Platform* gPlatform = &gSilent;
 
 }  // namespace
 
-Platform& CurrentPlatform() { return *gPlatform; }
+Platform& CurrentPlatform() {
+  return *gPlatform;
+}
 
-void SetPlatform(Platform* platform) { gPlatform = platform ? platform : &gSilent; }
+void SetPlatform(Platform* platform) {
+  gPlatform = platform ? platform : &gSilent;
+}
 
-void ShowMessage(const std::string& text, Icon icon) { gPlatform->ShowMessage(text, icon); }
+void ShowMessage(const std::string& text, Icon icon) {
+  gPlatform->ShowMessage(text, icon);
+}
 
-bool AskOkCancel(const std::string& text, Icon icon) { return gPlatform->AskOkCancel(text, icon); }
+bool AskOkCancel(const std::string& text, Icon icon) {
+  return gPlatform->AskOkCancel(text, icon);
+}
 
-bool AskYesNo(const std::string& text, Icon icon) { return gPlatform->AskYesNo(text, icon); }
+bool AskYesNo(const std::string& text, Icon icon) {
+  return gPlatform->AskYesNo(text, icon);
+}
 
 void OpenHelp(const std::string& topic) {
   if (!gPlatform->ShowHelp(topic)) gPlatform->ShowMessage(Str(ids::HelpViewerFailed), Icon::Stop);

@@ -6,7 +6,9 @@
 
 namespace kav {
 
-const char* WrongMarker::what() const noexcept { return Str(ids::WrongVersion).c_str(); }
+const char* WrongMarker::what() const noexcept {
+  return Str(ids::WrongVersion).c_str();
+}
 
 void CProject::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {

@@ -2,9 +2,13 @@
 
 namespace kav {
 
-ScriptedPlatform::ScriptedPlatform() : previous_(&CurrentPlatform()) { SetPlatform(this); }
+ScriptedPlatform::ScriptedPlatform() : previous_(&CurrentPlatform()) {
+  SetPlatform(this);
+}
 
-ScriptedPlatform::~ScriptedPlatform() { SetPlatform(previous_); }
+ScriptedPlatform::~ScriptedPlatform() {
+  SetPlatform(previous_);
+}
 
 void ScriptedPlatform::ShowMessage(const std::string& text, Icon icon) {
   events.push_back({Kind::Message, text, icon, {}});

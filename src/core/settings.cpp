@@ -31,8 +31,12 @@ void MemorySettings::SetInt(const std::string& section, const std::string& key, 
   values_[{section, key}] = std::to_string(value);
 }
 
-Settings& CurrentSettings() { return *gSettings; }
+Settings& CurrentSettings() {
+  return *gSettings;
+}
 
-void SetSettings(Settings* settings) { gSettings = settings ? settings : &gDefaultSettings; }
+void SetSettings(Settings* settings) {
+  gSettings = settings ? settings : &gDefaultSettings;
+}
 
 }  // namespace kav

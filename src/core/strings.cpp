@@ -14,7 +14,9 @@ const std::string& Str(int id) {
   return text ? *text : empty;
 }
 
-bool HasString(int id) { return FindString(id) != nullptr; }
+bool HasString(int id) {
+  return FindString(id) != nullptr;
+}
 
 std::string FormatRawV(const char* format, std::va_list args) {
   std::va_list copy;

@@ -104,7 +104,9 @@ void CIsoProdukt::LambdaCoefficients(float& c3, float& c2, float& c1, float& c0)
   c0 = C0;
 }
 
-float CIsoProdukt::Lambda(float t) const { return Conductivity().At(t); }
+float CIsoProdukt::Lambda(float t) const {
+  return Conductivity().At(t);
+}
 
 float CIsoProdukt::LambdaIntegral(float ta, float tb) const {
   return Conductivity().Integral(ta, tb);

@@ -10,10 +10,10 @@ namespace kav {
 
 // The inputs, with their defaults; what the condensation dialog edits.
 struct InnvendigKondensInputs {
-  float Diameter = 50.0f;  // mm, circular duct
-  float Height = 200.0f;   // mm, rectangular duct
-  float Width = 200.0f;    // mm
-  float Length = 10.0f;    // m
+  float Diameter = 50.0f;          // mm, circular duct
+  float Height = 200.0f;           // mm, rectangular duct
+  float Width = 200.0f;            // mm
+  float Length = 10.0f;            // m
   float InletTemperature = 40.0f;  // °C
   float RelativeHumidity = 50.0f;  // %, at the inlet
   float Flow = 100.0f;

@@ -57,7 +57,8 @@ void InsulationRows::SerializeRows(CArchive& ar) {
   ar.String(thickness);
   ar.String(userThickness);
   if (ar.IsStoring()) return;
-  HoseSeries = HoseProduct != nullptr && !series.empty() ? HoseProduct->FindSeries(series) : nullptr;
+  HoseSeries =
+      HoseProduct != nullptr && !series.empty() ? HoseProduct->FindSeries(series) : nullptr;
   ThicknessRow =
       Product != nullptr && !thickness.empty() ? Product->FindThickness(thickness) : nullptr;
   UserThicknessRow = UserProduct != nullptr && !userThickness.empty()

@@ -22,14 +22,14 @@ struct LayerSettings {
   // surfaces outside, 5 flat surfaces inside, 6 tanks, 7 circular ducts
   // inside. 3, 5 and 7 are internal: the outside is the duct's surface.
   int Usage = 0;
-  int OwnThickness = 0;      // standard product: Thickness typed in
-  int OwnUserThickness = 0;  // user product: UserThicknessValue typed in
-  int ThicknessGiven = 1;    // the thickness is an input (0: the module finds it)
-  float Thickness = 50.0f;   // mm
+  int OwnThickness = 0;              // standard product: Thickness typed in
+  int OwnUserThickness = 0;          // user product: UserThicknessValue typed in
+  int ThicknessGiven = 1;            // the thickness is an input (0: the module finds it)
+  float Thickness = 50.0f;           // mm
   float UserThicknessValue = 50.0f;  // mm
   float HoseThickness = 25.0f;       // mm
   int OwnHoseThickness = 0;          // hose product: HoseThickness typed in
-  int FirstLayer = 1;  // the inner or only layer; not stored
+  int FirstLayer = 1;                // the inner or only layer; not stored
   int HasJacketing = 0;
   int UserJacketing = 0;  // JacketingEmissivity typed in
   float JacketingEmissivity = 0.94f;

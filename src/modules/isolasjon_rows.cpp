@@ -40,8 +40,9 @@ void CIsolasjon::LayerRows(TableRows& rows, float d) const {
       if (typed != 0) {
         rows.Add(ids::InsulationThicknessUserDefined, FormatValue(ids::FmtMillimetre1, value));
       } else {
-        rows.Add(ids::InsulationThicknessStandard,
-                 FormatId(ids::ThicknessNameMillimetre, row != nullptr ? row->Name : std::string()));
+        rows.Add(
+            ids::InsulationThicknessStandard,
+            FormatId(ids::ThicknessNameMillimetre, row != nullptr ? row->Name : std::string()));
       }
     };
     switch (Source) {

@@ -28,11 +28,9 @@ void CKanalTempModul::SetUpItems() {
   static constexpr std::array kEnergyRows = {ids::TotalHeatLoss, ids::AverageHeatLoss};
   static constexpr std::array kQuantityHeadings = {ids::SegmentName, ids::InsulationQuantity};
   static constexpr std::array kQuantityRows = {ids::Total};
-  static constexpr std::array kInputHeadings = {ids::FlowingMediumHeading,
-                                                ids::InputValuesHeading};
+  static constexpr std::array kInputHeadings = {ids::FlowingMediumHeading, ids::InputValuesHeading};
   static constexpr std::array kInputRows = {ids::FlowingMediumHeading};
-  SegmentTable.SetUp(20.0f, 170.0f, 4.0f, 2.0f, "%.1f", kSegmentHeadings, kSegmentRows, {},
-                     170.0f);
+  SegmentTable.SetUp(20.0f, 170.0f, 4.0f, 2.0f, "%.1f", kSegmentHeadings, kSegmentRows, {}, 170.0f);
   EnergyTable.SetUp(20.0f, 170.0f, 4.0f, 2.0f, "%.1f", kEnergyHeadings, kEnergyRows, {}, 170.0f);
   QuantityTable.SetUp(20.0f, 170.0f, 4.0f, 2.0f, "%.1f", kQuantityHeadings, kQuantityRows, {},
                       170.0f);
@@ -51,7 +49,9 @@ std::unique_ptr<CSegment> KanalTempInputs::NewSegment(const CSegment* templ) {
   return segment;
 }
 
-int CKanalTempModul::EditInput() { return EditModuleInputs<KanalTempInputs>(*this, *this); }
+int CKanalTempModul::EditInput() {
+  return EditModuleInputs<KanalTempInputs>(*this, *this);
+}
 
 void CKanalTempModul::ReplaceReference(CItem* item) {
   if (auto* liquid = dynamic_cast<CVeske*>(item)) Liquid = liquid;

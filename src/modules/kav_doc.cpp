@@ -19,10 +19,14 @@
 namespace kav {
 
 ModuleSet CreateModules() {
-  return {std::make_unique<CVarmeTapModul>(),        std::make_unique<CKanalTempModul>(),
-          std::make_unique<CTankTempModul>(),        std::make_unique<CUtvendigKondensModul>(),
-          std::make_unique<CInnvendigKondensModul>(), std::make_unique<CFrostModul>(),
-          std::make_unique<CLydModul>(),             std::make_unique<COkonomiModul>()};
+  return {std::make_unique<CVarmeTapModul>(),
+          std::make_unique<CKanalTempModul>(),
+          std::make_unique<CTankTempModul>(),
+          std::make_unique<CUtvendigKondensModul>(),
+          std::make_unique<CInnvendigKondensModul>(),
+          std::make_unique<CFrostModul>(),
+          std::make_unique<CLydModul>(),
+          std::make_unique<COkonomiModul>()};
 }
 
 CKavDoc::CKavDoc() {

@@ -20,14 +20,13 @@ CLydModul::CLydModul() : CPageModul(kPage) {
 }
 
 void CLydModul::SetUpItems() {
-  static constexpr std::array kInputHeadings = {ids::SoundTrapCalculation,
-                                                ids::InputValuesHeading};
+  static constexpr std::array kInputHeadings = {ids::SoundTrapCalculation, ids::InputValuesHeading};
   static constexpr std::array kInputRows = {ids::SoundTrapCalculation};
   static constexpr std::array kResultHeadings = {ids::SoundTrapCalculation, ids::ResultsHeading};
-  static constexpr std::array kResultRows = {
-      ids::Attenuation125Hz,  ids::Attenuation250Hz,  ids::Attenuation500Hz,
-      ids::Attenuation1000Hz, ids::Attenuation2000Hz, ids::Attenuation4000Hz,
-      ids::CriticalFrequency, ids::AcousticCrossDimension};
+  static constexpr std::array kResultRows = {ids::Attenuation125Hz,  ids::Attenuation250Hz,
+                                             ids::Attenuation500Hz,  ids::Attenuation1000Hz,
+                                             ids::Attenuation2000Hz, ids::Attenuation4000Hz,
+                                             ids::CriticalFrequency, ids::AcousticCrossDimension};
   static constexpr std::array kCurves = {ids::SoundGraphCurve};
   static constexpr std::array kCurveColours = {kKeyBlue};
   static constexpr std::array kValidityLines = {ids::ValidityLine1, ids::ValidityLine2,

@@ -18,11 +18,11 @@ struct LydInputs {
   // 0 circular, 1 rectangular lined on all sides, 2 lined top and bottom,
   // 3 lined on the side walls.
   int DuctType = 1;
-  float Diameter = 400.0f;    // mm, before lining (type 0)
-  float DuctHeight = 400.0f;  // mm (types 1 to 3)
-  float DuctWidth = 400.0f;   // mm
-  int OwnValues = 0;          // 1: the user's own product instead of a database row
-  RowRef<CAbsorpsjon> AbsorptionProduct;              // bound to the module
+  float Diameter = 400.0f;                // mm, before lining (type 0)
+  float DuctHeight = 400.0f;              // mm (types 1 to 3)
+  float DuctWidth = 400.0f;               // mm
+  int OwnValues = 0;                      // 1: the user's own product instead of a database row
+  RowRef<CAbsorpsjon> AbsorptionProduct;  // bound to the module
   RowRef<CAbsorpsjonTykkelse> AbsorptionThickness;  // one of the product's rows
   std::string OwnName;
   float OwnThickness = 50.0f;  // mm

@@ -17,8 +17,8 @@ struct SolutionSettings {
   // 0 standard product, 1 hose product with series, 2 user product,
   // 3 uninsulated.
   int InsulationKind = 0;
-  int ObjectType = 0;  // the module's object type
-  int OwnThickness = 0;  // standard product: OwnThicknessValue instead of a row
+  int ObjectType = 0;               // the module's object type
+  int OwnThickness = 0;             // standard product: OwnThicknessValue instead of a row
   float OwnThicknessValue = 50.0f;  // mm
   int HoseOwnThickness = 0;
   float HoseOwnThicknessValue = 25.0f;  // mm

@@ -15,8 +15,8 @@ COkonomiModul::COkonomiModul() : CPageModul(kPage) {
 }
 
 void COkonomiModul::SetUpItems() {
-  static constexpr std::array kHeatLossHeadings = {
-      ids::ThicknessPriceHeading, ids::HeatLoss, ids::OuterHeatTransferCoefficientShort};
+  static constexpr std::array kHeatLossHeadings = {ids::ThicknessPriceHeading, ids::HeatLoss,
+                                                   ids::OuterHeatTransferCoefficientShort};
   static constexpr std::array kCostHeadings = {ids::ThicknessPriceHeading, ids::Co2Emission,
                                                ids::EnergyCostHeading, ids::InvestmentCostHeading,
                                                ids::TotalCostHeading};
@@ -32,8 +32,7 @@ void COkonomiModul::SetUpItems() {
   HeatLossTable.HelpTopic = "::/html/okoiso_varmetaptabell.htm";
   CostTable.SetUp(20.0f, 65.0f, 4.0f, 2.0f, "%.2f", kCostHeadings, kSolutionRows, {}, 170.0f);
   CostTable.HelpTopic = "::/html/okoiso_energikosttabell.htm";
-  PaybackTable.SetUp(20.0f, 65.0f, 4.0f, 2.0f, "%.2f", kPaybackHeadings, kSolutionRows, {},
-                     170.0f);
+  PaybackTable.SetUp(20.0f, 65.0f, 4.0f, 2.0f, "%.2f", kPaybackHeadings, kSolutionRows, {}, 170.0f);
   PaybackTable.HelpTopic = "::/html/okoiso_tilbakebettabell.htm";
   InputTable.SetUp(20.0f, 110.0f, 4.0f, 2.0f, "%.2f", kInputHeadings, kInputRows, {}, 170.0f);
   InputTable.HelpTopic = "::/html/okoiso_tabell.htm";

@@ -21,9 +21,9 @@ struct OkonomiInputs {
   float WindSpeed = 2.0f;
   float GivenCoefficient = 5.0f;  // W/m²K
   float OperatingHours = 8760.0f;
-  float EnergyPrice = 60.0f;          // øre/kWh
-  float RealInterest = 7.0f;          // % per year
-  float EnergyPriceIncrease = 0.0f;   // % per year
+  float EnergyPrice = 60.0f;         // øre/kWh
+  float RealInterest = 7.0f;         // % per year
+  float EnergyPriceIncrease = 0.0f;  // % per year
   float DepreciationYears = 20.0f;
   float Co2Factor = 380.0f;  // g/kWh
   // 0 pipe, 1 circular duct, 2 rectangular duct, 3 rectangular duct

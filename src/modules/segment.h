@@ -22,10 +22,10 @@ struct SegmentInputs {
   // 0 pipe, 1 circular duct, 2 rectangular duct, 3 rectangular duct
   // insulated inside; also the layers' field of use.
   int Type = 0;
-  float Height = 200.0f;   // mm, inside (types 2, 3)
-  float Width = 200.0f;    // mm, inside (types 2, 3)
+  float Height = 200.0f;    // mm, inside (types 2, 3)
+  float Width = 200.0f;     // mm, inside (types 2, 3)
   float Diameter = 100.0f;  // mm (types 0, 1)
-  float Length = 10.0f;    // m
+  float Length = 10.0f;     // m
   int Uninsulated = 0;
   int TwoLayers = 0;
   CIsolasjon Layer1;

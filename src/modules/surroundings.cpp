@@ -17,11 +17,12 @@ int SurroundingsTextId(int surroundings) {
   }
 }
 
-void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed,
-                         float outerCoefficient, int coefficientLabelId) {
+void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float outerCoefficient,
+                         int coefficientLabelId) {
   rows.Add(ids::Surroundings, Str(SurroundingsTextId(surroundings)));
   if (surroundings == 1) rows.Add(ids::WindSpeed, FormatValue(ids::FmtMetrePerSecond1, windSpeed));
-  if (surroundings == 2) rows.Add(coefficientLabelId, FormatValue(ids::FmtNumber1, outerCoefficient));
+  if (surroundings == 2)
+    rows.Add(coefficientLabelId, FormatValue(ids::FmtNumber1, outerCoefficient));
 }
 
 }  // namespace kav

@@ -12,8 +12,7 @@ int SurroundingsTextId(int surroundings);
 
 // "Omgivelser" with the surroundings' text, then the wind speed outdoors or
 // the user's coefficient (labelled `coefficientLabelId`).
-void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed,
-                         float outerCoefficient,
+void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float outerCoefficient,
                          int coefficientLabelId = ids::HeatTransferCoefficient);
 
 }  // namespace kav

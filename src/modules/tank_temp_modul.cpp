@@ -17,10 +17,13 @@ CTankTempModul::CTankTempModul() : CPageModul(kPage) {
 
 void CTankTempModul::SetUpItems() {
   static constexpr std::array kResultHeadings = {ids::TankHeading, ids::ResultsHeading};
-  static constexpr std::array kResultRows = {
-      ids::LiquidTemperatureAfterStorage, ids::SurfaceTemperatureAfterStorage,
-      ids::OuterHeatTransferCoefficient_62482, ids::SurfaceArea, ids::Volume,
-      ids::EnergyChangeDuringStorage, ids::HeatLossAtStart};
+  static constexpr std::array kResultRows = {ids::LiquidTemperatureAfterStorage,
+                                             ids::SurfaceTemperatureAfterStorage,
+                                             ids::OuterHeatTransferCoefficient_62482,
+                                             ids::SurfaceArea,
+                                             ids::Volume,
+                                             ids::EnergyChangeDuringStorage,
+                                             ids::HeatLossAtStart};
   static constexpr std::array kInputHeadings = {ids::TankHeading, ids::InputValuesHeading};
   static constexpr std::array kInputRows = {ids::TankHeading};
   static constexpr std::array kCurves = {ids::TankGraphCurve};

@@ -58,9 +58,9 @@ int CTilleggsutstyr::EditInput() {
   Count = edit.Count;
   UserLength = edit.UserLength;
   EquivalentLength = edit.EquivalentLength;
-  const std::string text =
-      UserLength != 0 ? edit.UserName
-                      : (AccessoryType != nullptr ? AccessoryType->Name : std::string());
+  const std::string text = UserLength != 0
+                               ? edit.UserName
+                               : (AccessoryType != nullptr ? AccessoryType->Name : std::string());
   Name = FormatId(ids::AccessoryName, text, Count);
   return 1;
 }

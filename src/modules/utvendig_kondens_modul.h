@@ -11,13 +11,13 @@ namespace kav {
 
 // The inputs, with their defaults; what the condensation dialog edits.
 struct UtvendigKondensInputs {
-  float MediumTemperature = 0.0f;   // °C
+  float MediumTemperature = 0.0f;    // °C
   float AmbientTemperature = 20.0f;  // °C
-  float RelativeHumidity = 50.0f;   // % of the ambient air
-  float Diameter = 50.0f;           // mm (types 0, 1, 3)
-  float Height = 200.0f;            // mm; also the height of a vertical flat surface
-  float Width = 200.0f;             // mm
-  int Surroundings = 0;             // 0 indoors, 1 outdoors, 2 user coefficient
+  float RelativeHumidity = 50.0f;    // % of the ambient air
+  float Diameter = 50.0f;            // mm (types 0, 1, 3)
+  float Height = 200.0f;             // mm; also the height of a vertical flat surface
+  float Width = 200.0f;              // mm
+  int Surroundings = 0;              // 0 indoors, 1 outdoors, 2 user coefficient
   float WindSpeed = 2.0f;
   float OuterCoefficient = 5.0f;
   CIsolasjon Layer1{0, 0, 1};  // its thickness is sought

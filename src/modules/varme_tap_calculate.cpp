@@ -26,10 +26,9 @@ constexpr int kGeometryText[] = {ids::GeometryPipe,
                                  ids::GeometryInternallyInsulatedDuct,
                                  ids::GeometryFlatOutside,
                                  ids::GeometryFlatInside};
-constexpr int kCriterionText[] = {ids::GivenInsulationThickness,
-                                  ids::CriterionGivenSurfaceTemperature,
-                                  ids::CriterionGivenMaxHeatLoss,
-                                  ids::CriterionRecommendedThickness};
+constexpr int kCriterionText[] = {
+    ids::GivenInsulationThickness, ids::CriterionGivenSurfaceTemperature,
+    ids::CriterionGivenMaxHeatLoss, ids::CriterionRecommendedThickness};
 
 // Degree-hours below which no insulation class applies.
 constexpr float kClassZeroBound = 19400.0f;
@@ -221,8 +220,10 @@ bool HeatLossRun::GivenThickness() {
       quantity2 = RectSurface(h - 2.0f * t1, b - 2.0f * t1, m_.Length);
     }
     if (twoLayers) {
-      rows_.Add(ids::CalculatedInsulationQuantityLayer1, FormatValue(ids::FmtSquareMetre2, quantity1));
-      rows_.Add(ids::CalculatedInsulationQuantityLayer2, FormatValue(ids::FmtSquareMetre2, quantity2));
+      rows_.Add(ids::CalculatedInsulationQuantityLayer1,
+                FormatValue(ids::FmtSquareMetre2, quantity1));
+      rows_.Add(ids::CalculatedInsulationQuantityLayer2,
+                FormatValue(ids::FmtSquareMetre2, quantity2));
     } else {
       rows_.Add(ids::CalculatedInsulationQuantity, FormatValue(ids::FmtSquareMetre2, quantity1));
     }
@@ -249,7 +250,8 @@ bool HeatLossRun::RequiredThickness(const ThicknessResult& found) {
   const float t = found.thickness;
   WarnIfNoRoom(t, ids::NoRoomForRequiredThickness);
   const bool classRow = m_.Criterion == 3;
-  const std::string classText = FormatValue(ids::FmtNumber0, static_cast<float>(m_.InsulationClass));
+  const std::string classText =
+      FormatValue(ids::FmtNumber0, static_cast<float>(m_.InsulationClass));
 
   // Standard and hose products offer the standard thickness that covers it.
   const bool catalogue = m_.Layer1.Source == 0 || m_.Layer1.Source == 1;
@@ -260,8 +262,8 @@ bool HeatLossRun::RequiredThickness(const ThicknessResult& found) {
         product->SelectStandardThickness(t, standardText, Circular() ? m_.Diameter : -1.0f);
     if (standard > 0.0f) {
       WarnIfNoRoom(standard / 1000.0f, ids::NoRoomForStandardThickness);
-      const SurfaceResult s = search_.OneLayer({standard / 1000.0f, product->Conductivity()},
-                                               m_.Layer1.Emissivity());
+      const SurfaceResult s =
+          search_.OneLayer({standard / 1000.0f, product->Conductivity()}, m_.Layer1.Emissivity());
       if (!Finite(s)) return Invalid();
       const std::vector<int> labels = {ids::InsulationThickness, ids::SurfaceTemperatureInsulation,
                                        ids::HeatLoss_62315, ids::OuterHeatTransferCoefficient,
@@ -291,7 +293,8 @@ bool HeatLossRun::RequiredThickness(const ThicknessResult& found) {
   rows_.Add(ids::RequiredInsulationThickness, FormatValue(ids::FmtMillimetre1, t * 1000.0f));
   if (catalogue) rows_.Add(ids::NearestStandardThickness, standardText);
   if (m_.Criterion >= 2) {
-    rows_.Add(ids::SurfaceTemperatureInsulation, FormatValue(ids::FmtCelsius1, r.surfaceTemperature));
+    rows_.Add(ids::SurfaceTemperatureInsulation,
+              FormatValue(ids::FmtCelsius1, r.surfaceTemperature));
   }
   rows_.Add(ids::HeatLoss_62315, FormatValue(LossFormat(), r.heatLoss));
   rows_.Add(ids::OuterHeatTransferCoefficient,
@@ -309,7 +312,8 @@ bool HeatLossRun::RecommendedThickness() {
     // Class 0: no insulation needed; the bare object is reported.
     m_.InsulationClass = 0;
     const float total = bare_.heatLoss * Extent();
-    rows_.Add(ids::SurfaceTemperatureInsulation, FormatValue(ids::FmtCelsius1, m_.MediumTemperature));
+    rows_.Add(ids::SurfaceTemperatureInsulation,
+              FormatValue(ids::FmtCelsius1, m_.MediumTemperature));
     rows_.Add(ids::RequiredInsulationThickness, FormatValue(ids::FmtMillimetre1, 0.0f));
     rows_.Add(ids::OuterHeatTransferCoefficient,
               FormatValue(ids::FmtWattPerSquareMetreKelvin1, bare_.coefficient));
@@ -345,7 +349,8 @@ void FillInputTable(CVarmeTapModul& m) {
   TableRows rows;
   const bool twoLayers = m.Criterion == 0 && m.TwoLayers;
   rows.Add(ids::PipeDuctType, Str(kGeometryText[m.Geometry]));
-  if (m.Geometry <= 1) rows.Add(ids::PipeDuctDiameter, FormatValue(ids::FmtMillimetre1, m.Diameter));
+  if (m.Geometry <= 1)
+    rows.Add(ids::PipeDuctDiameter, FormatValue(ids::FmtMillimetre1, m.Diameter));
   if (m.Geometry == 2 || m.Geometry == 3) {
     rows.Add(ids::DuctHeight, FormatValue(ids::FmtMillimetre1, m.Height));
     rows.Add(ids::DuctWidth, FormatValue(ids::FmtMillimetre1, m.Width));
@@ -383,7 +388,8 @@ void FillInputTable(CVarmeTapModul& m) {
   };
   product(m.Layer1, ids::InsulationProductLayer1UserDefined, ids::InsulationProductLayer1Standard);
   if (twoLayers) {
-    product(m.Layer2, ids::InsulationProductLayer2UserDefined, ids::InsulationProductLayer2Standard);
+    product(m.Layer2, ids::InsulationProductLayer2UserDefined,
+            ids::InsulationProductLayer2Standard);
   }
   if (m.Surroundings == 0 || m.Surroundings == 1) {
     (twoLayers ? m.Layer2 : m.Layer1).JacketingRows(rows);
@@ -392,7 +398,8 @@ void FillInputTable(CVarmeTapModul& m) {
   rows.Add(ids::AmbientTemperature, FormatValue(ids::FmtCelsius1, m.AmbientTemperature));
   AddSurroundingsRows(rows, m.Surroundings, m.WindSpeed, m.OuterCoefficient);
   if (m.Geometry <= 3 && m.HasAccessories && m.Criterion <= 1) {
-    for (const CTilleggsutstyr* accessory : m.Accessories) rows.Add(ids::Accessory, accessory->Name);
+    for (const CTilleggsutstyr* accessory : m.Accessories)
+      rows.Add(ids::Accessory, accessory->Name);
   }
   if (m.CalcEnergy || m.Criterion == 3) {
     rows.Add(ids::OperatingTime, FormatValue(ids::FmtHoursPerYear0, m.OperatingHours));

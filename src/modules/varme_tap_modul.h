@@ -3,10 +3,10 @@
 // loss of a pipe, duct or flat surface with one or two insulation layers,
 // or the thickness that meets a surface temperature, a maximum heat loss or
 // the insulation class of NS-EN 12828; accessories, energy, cost and CO2.
+#include "data/sub_list.h"
 #include "modules/isolasjon.h"
 #include "modules/page_modul.h"
 #include "modules/tilleggsutstyr.h"
-#include "data/sub_list.h"
 #include "output/tabell.h"
 #include "output/text_item.h"
 
@@ -29,9 +29,9 @@ struct VarmeTapInputs {
   float Length = 20.0f;                   // m
   float Area = 10.0f;                     // m²
   int TwoLayers = 0;
-  CIsolasjon Layer1{0, 1, 1};  // next to the object
-  CIsolasjon Layer2{0, 1, 0};  // outside the first
-  int Surroundings = 0;        // 0 indoors, 1 outdoors, 2 user coefficient
+  CIsolasjon Layer1{0, 1, 1};     // next to the object
+  CIsolasjon Layer2{0, 1, 0};     // outside the first
+  int Surroundings = 0;           // 0 indoors, 1 outdoors, 2 user coefficient
   float WindSpeed = 2.0f;         // m/s
   float OuterCoefficient = 5.0f;  // W/m²K
   int HasAccessories = 0;

@@ -7,7 +7,7 @@ namespace kav {
 namespace {
 
 constexpr int kMaxIterations = 100;
-constexpr float kBalance = 0.1f;        // W/m or W/m²: the heat balance is closed
+constexpr float kBalance = 0.1f;           // W/m or W/m²: the heat balance is closed
 constexpr float kMinThickness = 0.00005f;  // m
 constexpr float kMaxThickness = 2.0f;      // m
 
@@ -29,7 +29,9 @@ float FirstSurfaceStep(float ts, float ta) {
 // A start estimate beyond the largest thickness (it can overflow for a very
 // small loss) starts at the largest thickness instead; the search then
 // either comes down or gives up as too thick.
-float StartThickness(float estimate) { return estimate > kMaxThickness ? kMaxThickness : estimate; }
+float StartThickness(float estimate) {
+  return estimate > kMaxThickness ? kMaxThickness : estimate;
+}
 
 float Secant(float x, float xPrev, float f, float fPrev) {
   return x + (x - xPrev) * f / (fPrev - f);
@@ -109,9 +111,9 @@ float HeatLossSearch::OuterCoefficient(float ts, float size, float emissivity) c
   if (c_.surroundings == 2) return c_.outerCoefficient;
   const float ta = c_.ambientTemperature;
   const float dT = std::fabs(ts - ta);
-  const float convection = SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, dT,
-                                              size, c_.Flat() ? 1 : 0, c_.height / 1000.0f,
-                                              c_.windSpeed);
+  const float convection =
+      SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, dT, size,
+                         c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed);
   return convection + RadiationCoefficient(emissivity, ts, ta);
 }
 
@@ -167,8 +169,8 @@ SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLo
       u2 = lambda2 / t2;
     }
     const float h = OuterCoefficient(ts, shape.size, emissivity);
-    const float series = c_.Circular() ? h * u2 * shape.perimeter / (u2 + h * shape.perimeter)
-                                       : u2 * h / (u2 + h);
+    const float series =
+        c_.Circular() ? h * u2 * shape.perimeter / (u2 + h * shape.perimeter) : u2 * h / (u2 + h);
     ti = c_.Internal() ? (tm * u2 + ta * series) / (series + u2)
                        : (tm * u1 + ta * series) / (u1 + series);
     const float conducted = outer.lambda.Integral(ts, ti) / shape.factor;
@@ -188,8 +190,8 @@ SurfaceResult HeatLossSearch::Bare() const {
   float h = c_.outerCoefficient;
   if (c_.surroundings != 2) {
     const float size = c_.Circular() ? d : std::max(c_.height, c_.width) / 1000.0f;
-    h = SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, std::fabs(tm - ta),
-                           size, c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed) +
+    h = SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, std::fabs(tm - ta), size,
+                           c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed) +
         RadiationCoefficient(0.5f, tm, ta);
   }
   float q = 0.0f;
@@ -203,7 +205,8 @@ SurfaceResult HeatLossSearch::Bare() const {
   return {tm, 0.0f, q, h};
 }
 
-ThicknessResult HeatLossSearch::ForSurfaceTemperature(float ts, const ConductivityPolynomial& lambda,
+ThicknessResult HeatLossSearch::ForSurfaceTemperature(float ts,
+                                                      const ConductivityPolynomial& lambda,
                                                       float emissivity) const {
   const float tm = c_.mediumTemperature;
   const float ta = c_.ambientTemperature;
@@ -230,7 +233,8 @@ ThicknessResult HeatLossSearch::ForSurfaceTemperature(float ts, const Conductivi
     if (next < kMinThickness) {
       if (t < kMinThickness) {
         const SurfaceResult bare = Bare();
-        return {ThicknessResult::Outcome::NoInsulationNeeded, t,
+        return {ThicknessResult::Outcome::NoInsulationNeeded,
+                t,
                 {ts, 0.0f, bare.heatLoss, bare.coefficient}};
       }
       next = t / 2.0f;
@@ -280,7 +284,7 @@ ThicknessResult HeatLossSearch::ForMaxHeatLoss(float maxLoss, const Conductivity
     const Shape shape = ShapeFor(0.0f, t);
     const float h = OuterCoefficient(ts, shape.size, emissivity);
     const float conducted = lambda.Integral(ts, tm) / shape.factor;
-    const float r = conducted - maxLoss;                      // loss residual
+    const float r = conducted - maxLoss;             // loss residual
     const float b = conducted - Film(h, shape, ts);  // balance residual
     result = {ThicknessResult::Outcome::Found, t, {ts, 0.0f, conducted, h}};
     if (onThickness) {

@@ -41,12 +41,20 @@ struct DeviceRect {
   DeviceRect Moved(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
 };
 
-inline DevicePoint operator+(DevicePoint a, DevicePoint b) { return {a.x + b.x, a.y + b.y}; }
+inline DevicePoint operator+(DevicePoint a, DevicePoint b) {
+  return {a.x + b.x, a.y + b.y};
+}
 
 // The parts of a colour (0x00BBGGRR).
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr int RedOf(Colour c) {
+  return static_cast<int>(c & 0xFFu);
+}
+constexpr int GreenOf(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int BlueOf(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 // A font as the page fonts give it: character height in device units,
 // weight (400 normal, 700 bold) and family.

@@ -73,7 +73,9 @@ CKurve& CGraph::CurveAt(int index) const {
   return *static_cast<CKurve*>(Children.at(static_cast<std::size_t>(index)));
 }
 
-const CKurve& CGraph::Curve(int index) const { return CurveAt(index); }
+const CKurve& CGraph::Curve(int index) const {
+  return CurveAt(index);
+}
 
 int CGraph::Layout() {
   Device& device = MeasuringDevice();
@@ -266,7 +268,9 @@ std::string CGraph::FormatAsText() const {
   return text;
 }
 
-void CGraph::CopyToClipboard() { PutOnClipboard(FormatAsText()); }
+void CGraph::CopyToClipboard() {
+  PutOnClipboard(FormatAsText());
+}
 
 void CGraph::WriteText(std::string& out) {
   out += FormatAsText();

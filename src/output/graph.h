@@ -41,7 +41,7 @@ struct CurveData {
 };
 
 struct GraphFormats {
-  std::string xTick;   // tick labels
+  std::string xTick;  // tick labels
   std::string yTick;
   std::string xValue;  // the values in the text form
   std::string yValue;

@@ -12,14 +12,18 @@ std::span<const int> UpToZero(std::span<const int> ids) {
   return ids.first(static_cast<std::size_t>(end - ids.begin()));
 }
 
-CGraphicsItem::~CGraphicsItem() { RemoveFromAllPages(this); }
+CGraphicsItem::~CGraphicsItem() {
+  RemoveFromAllPages(this);
+}
 
 bool CGraphicsItem::HitTest(DevicePoint point, DevicePoint scroll) {
   Selected = Rect.Contains(point + scroll);
   return Selected;
 }
 
-bool CGraphicsItem::Contains(DevicePoint point) const { return Rect.Contains(point); }
+bool CGraphicsItem::Contains(DevicePoint point) const {
+  return Rect.Contains(point);
+}
 
 bool CGraphicsItem::ShowHelp(DevicePoint point, DevicePoint scroll) {
   if (!Contains(point + scroll)) return false;

@@ -4,9 +4,13 @@
 
 namespace kav {
 
-int CPageBand::ColumnWidth() { return MmToDeviceX(PageWidthMm()); }
+int CPageBand::ColumnWidth() {
+  return MmToDeviceX(PageWidthMm());
+}
 
-void CPageBand::Refresh() { Layout(); }
+void CPageBand::Refresh() {
+  Layout();
+}
 
 bool CPageBand::Contains(DevicePoint point) const {
   const int columns = PageColumnCount();

@@ -11,16 +11,21 @@ LocalTime SystemTime() {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
   if (local == nullptr) return {};
-  return {local->tm_hour, local->tm_min, local->tm_mday, local->tm_mon + 1,
-          local->tm_year + 1900};
+  return {local->tm_hour, local->tm_min, local->tm_mday, local->tm_mon + 1, local->tm_year + 1900};
 }
 
 }  // namespace
 
-const PageContext& CurrentPageContext() { return gContext; }
+const PageContext& CurrentPageContext() {
+  return gContext;
+}
 
-void SetPageContext(PageContext context) { gContext = std::move(context); }
+void SetPageContext(PageContext context) {
+  gContext = std::move(context);
+}
 
-LocalTime Now() { return gContext.clock ? gContext.clock() : SystemTime(); }
+LocalTime Now() {
+  return gContext.clock ? gContext.clock() : SystemTime();
+}
 
 }  // namespace kav

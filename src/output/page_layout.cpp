@@ -48,48 +48,80 @@ std::array<PageItems, kPageCount> gPages;
 int gCurrentPage = 0;
 
 Font ToPrinter(Font font, float printerMmPerUnit) {
-  font.height =
-      static_cast<int>(static_cast<float>(font.height) * kScreenMmPerUnit / printerMmPerUnit + 0.5f);
+  font.height = static_cast<int>(
+      static_cast<float>(font.height) * kScreenMmPerUnit / printerMmPerUnit + 0.5f);
   return font;
 }
 
-PageItems& ListAt(int page) { return gPages.at(static_cast<std::size_t>(page)); }
+PageItems& ListAt(int page) {
+  return gPages.at(static_cast<std::size_t>(page));
+}
 
 }  // namespace
 
-float PageWidthMm() { return gPageWidth; }
-float PageHeightMm() { return gPageHeight; }
+float PageWidthMm() {
+  return gPageWidth;
+}
+float PageHeightMm() {
+  return gPageHeight;
+}
 
 void SetPageSizeMm(float width, float height) {
   gPageWidth = width;
   gPageHeight = height;
 }
 
-float MmPerUnitX() { return gScaleX; }
-float MmPerUnitY() { return gScaleY; }
-int MmToDeviceX(float mm) { return static_cast<int>(mm / gScaleX + 0.5f); }
-int MmToDeviceY(float mm) { return static_cast<int>(mm / gScaleY + 0.5f); }
-float DeviceToMmX(int units) { return static_cast<float>(units) * gScaleX; }
-float DeviceToMmY(int units) { return static_cast<float>(units) * gScaleY; }
-DevicePoint MmToDevice(float x, float y) { return {MmToDeviceX(x), MmToDeviceY(y)}; }
+float MmPerUnitX() {
+  return gScaleX;
+}
+float MmPerUnitY() {
+  return gScaleY;
+}
+int MmToDeviceX(float mm) {
+  return static_cast<int>(mm / gScaleX + 0.5f);
+}
+int MmToDeviceY(float mm) {
+  return static_cast<int>(mm / gScaleY + 0.5f);
+}
+float DeviceToMmX(int units) {
+  return static_cast<float>(units) * gScaleX;
+}
+float DeviceToMmY(int units) {
+  return static_cast<float>(units) * gScaleY;
+}
+DevicePoint MmToDevice(float x, float y) {
+  return {MmToDeviceX(x), MmToDeviceY(y)};
+}
 
 DeviceRect MmToDeviceRect(float left, float top, float right, float bottom) {
   return {MmToDeviceX(left), MmToDeviceY(top), MmToDeviceX(right), MmToDeviceY(bottom)};
 }
 
-const Font& NormalFont() { return gFonts.normal; }
-const Font& BoldFont() { return gFonts.bold; }
-const Font& LargeFont() { return gFonts.large; }
-const Font& SmallFont() { return gFonts.small; }
+const Font& NormalFont() {
+  return gFonts.normal;
+}
+const Font& BoldFont() {
+  return gFonts.bold;
+}
+const Font& LargeFont() {
+  return gFonts.large;
+}
+const Font& SmallFont() {
+  return gFonts.small;
+}
 
 Device& MeasuringDevice() {
   if (gPrinter != nullptr) return *gPrinter;
   return gScreen != nullptr ? *gScreen : gEstimating;
 }
 
-void SetScreenDevice(Device* device) { gScreen = device; }
+void SetScreenDevice(Device* device) {
+  gScreen = device;
+}
 
-bool IsPrinting() { return gPrinter != nullptr; }
+bool IsPrinting() {
+  return gPrinter != nullptr;
+}
 
 void BeginPrinting(Device& printer, float mmPerUnitX, float mmPerUnitY) {
   gPrinter = &printer;
@@ -110,7 +142,9 @@ void EndPrinting() {
   for (CGraphicsItem* item : CurrentPageList()) item->EndDevice();
 }
 
-const PageItems& PageList(int page) { return ListAt(page); }
+const PageItems& PageList(int page) {
+  return ListAt(page);
+}
 
 void AddToPage(int page, CGraphicsItem* item) {
   PageItems& list = ListAt(page);
@@ -131,14 +165,18 @@ void RefreshPage(int page) {
   for (CGraphicsItem* item : items) item->Refresh();
 }
 
-int CurrentPage() { return gCurrentPage; }
+int CurrentPage() {
+  return gCurrentPage;
+}
 
 void SetCurrentPage(int page) {
   ListAt(page);  // rejects a page that does not exist
   gCurrentPage = page;
 }
 
-const PageItems& CurrentPageList() { return ListAt(gCurrentPage); }
+const PageItems& CurrentPageList() {
+  return ListAt(gCurrentPage);
+}
 
 void DrawCurrentPage(Device& device, const DeviceRect& view) {
   for (CGraphicsItem* item : CurrentPageList()) item->Draw(device, view);
@@ -168,6 +206,8 @@ int PageColumnCount() {
   return std::max(columns, 1);
 }
 
-float BottomMm(const CGraphicsItem& item) { return DeviceToMmY(item.Rect.bottom); }
+float BottomMm(const CGraphicsItem& item) {
+  return DeviceToMmY(item.Rect.bottom);
+}
 
 }  // namespace kav

@@ -8,10 +8,10 @@ namespace {
 
 // The sixteen colours of the standard palette.
 constexpr std::array<Colour, 16> kStandardPalette = {
-    Rgb(0, 0, 0),       Rgb(128, 0, 0),     Rgb(0, 128, 0),   Rgb(128, 128, 0),
-    Rgb(0, 0, 128),     Rgb(128, 0, 128),   Rgb(0, 128, 128), Rgb(192, 192, 192),
-    Rgb(128, 128, 128), Rgb(255, 0, 0),     Rgb(0, 255, 0),   Rgb(255, 255, 0),
-    Rgb(0, 0, 255),     Rgb(255, 0, 255),   Rgb(0, 255, 255), Rgb(255, 255, 255)};
+    Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
+    Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
+    Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
+    Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255)};
 
 std::uint8_t IndexOf(Colour colour) {
   const auto* it = std::find(kStandardPalette.begin(), kStandardPalette.end(), colour);
@@ -30,10 +30,10 @@ IndexedImage Blank(int width, int height, Colour background) {
 // A section through an insulated pipe, drawn as nested squares from the
 // outside in: surface, jacketing, insulation, pipe wall, medium.
 IndexedImage ModulePicture() {
-  constexpr std::array<Colour, 5> kRings = {kBlueKey, kYellowKey, kOliveKey,
-                                            Rgb(128, 128, 128), Rgb(255, 255, 255)};
-  IndexedImage image = Blank(PlaceholderPictures::kWidth, PlaceholderPictures::kHeight,
-                             Rgb(255, 255, 255));
+  constexpr std::array<Colour, 5> kRings = {kBlueKey, kYellowKey, kOliveKey, Rgb(128, 128, 128),
+                                            Rgb(255, 255, 255)};
+  IndexedImage image =
+      Blank(PlaceholderPictures::kWidth, PlaceholderPictures::kHeight, Rgb(255, 255, 255));
   const int cx = image.width / 2;
   const int cy = image.height / 2;
   const int outer = cy - 5;  // a 5-pixel margin, then rings 9 pixels wide
@@ -69,7 +69,9 @@ std::optional<IndexedImage> PlaceholderPictures::Load(const std::string& name) c
   return name == "HEADER" ? LogoPicture() : ModulePicture();
 }
 
-const PictureProvider& CurrentPictureProvider() { return *gProvider; }
+const PictureProvider& CurrentPictureProvider() {
+  return *gProvider;
+}
 
 void SetPictureProvider(const PictureProvider* provider) {
   gProvider = provider != nullptr ? provider : &gPlaceholders;

@@ -11,7 +11,9 @@ DeviceRect SheetPlan::Sheet(int k) const {
 namespace {
 // Sheets needed for `extent` units, at least one; content that ends exactly
 // on a sheet edge needs no further, empty sheet.
-int SheetsFor(int extent, int sheet) { return extent <= sheet ? 1 : (extent + sheet - 1) / sheet; }
+int SheetsFor(int extent, int sheet) {
+  return extent <= sheet ? 1 : (extent + sheet - 1) / sheet;
+}
 }  // namespace
 
 SheetPlan PlanSheets(DeviceSize extent, DeviceSize printable) {

@@ -118,10 +118,13 @@ void CTabell::SetCellTexts(Texts texts) {
 }
 
 CTabellVerdi& CTabell::CellAt(int row, int column) const {
-  return *static_cast<CTabellVerdi*>(Children.at(static_cast<std::size_t>(row * columns_ + column)));
+  return *static_cast<CTabellVerdi*>(
+      Children.at(static_cast<std::size_t>(row * columns_ + column)));
 }
 
-const std::string& CTabell::Cell(int row, int column) const { return CellAt(row, column).Name; }
+const std::string& CTabell::Cell(int row, int column) const {
+  return CellAt(row, column).Name;
+}
 
 std::vector<std::string> CTabell::Headings() const {
   std::vector<std::string> headings;
@@ -236,7 +239,9 @@ std::string CTabell::FormatAsText() const {
   return text;
 }
 
-void CTabell::CopyToClipboard() { PutOnClipboard(FormatAsText()); }
+void CTabell::CopyToClipboard() {
+  PutOnClipboard(FormatAsText());
+}
 
 void CTabell::WriteText(std::string& out) {
   out += FormatAsText();

@@ -47,8 +47,8 @@ class CTabell : public CGraphicsItem {
   // a label cell and an empty cell for every other column; the contents
   // (if any) fill the value cells in row-major order. A negative left or
   // top keeps the current one; highlightRow -1 highlights nothing.
-  void FillValues(Ids headings, Ids rowLabels, Values values, float left = -1.0f,
-                  float top = -1.0f, int highlightRow = -1);
+  void FillValues(Ids headings, Ids rowLabels, Values values, float left = -1.0f, float top = -1.0f,
+                  int highlightRow = -1);
   void FillTexts(Ids headings, Ids rowLabels, Texts texts, float left = -1.0f, float top = -1.0f,
                  int highlightRow = -1);
   void FillLabelledValues(Ids headings, Texts rowLabels, Values values, float left = -1.0f,

@@ -13,7 +13,9 @@ std::string WithDecimalComma(std::string text) {
 namespace {
 
 // Whether the byte begins a character (is not a UTF-8 continuation byte).
-bool StartsChar(char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }
+bool StartsChar(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+}
 
 }  // namespace
 

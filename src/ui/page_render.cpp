@@ -31,7 +31,8 @@ bool SaveCurrentPagePng(const std::string& path) {
 }
 
 bool PrintCurrentPageToPdf(const std::string& path, int dotsPerInch) {
-  return PrintPagesToPdf(path, {CurrentPage()}, [](int) {}, dotsPerInch);
+  return PrintPagesToPdf(
+      path, {CurrentPage()}, [](int) {}, dotsPerInch);
 }
 
 int PrintPages(QPagedPaintDevice& device, const std::vector<int>& pages,

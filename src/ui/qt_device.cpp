@@ -43,9 +43,13 @@ QFont ToQFont(const Font& font) {
   return out;
 }
 
-QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToQColor(Colour colour) {
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
-FontMetrics QtPainterDevice::Metrics(const Font& font) { return MetricsOn(font, painter_.device()); }
+FontMetrics QtPainterDevice::Metrics(const Font& font) {
+  return MetricsOn(font, painter_.device());
+}
 
 DeviceSize QtPainterDevice::TextExtent(const Font& font, std::string_view text) {
   return ExtentOn(font, text, painter_.device());
@@ -88,7 +92,9 @@ void QtPainterDevice::DrawImage(const RgbImage& image, const DeviceRect& target)
       ToQImage(image));
 }
 
-FontMetrics QtScreenDevice::Metrics(const Font& font) { return MetricsOn(font, &image_); }
+FontMetrics QtScreenDevice::Metrics(const Font& font) {
+  return MetricsOn(font, &image_);
+}
 
 DeviceSize QtScreenDevice::TextExtent(const Font& font, std::string_view text) {
   return ExtentOn(font, text, &image_);

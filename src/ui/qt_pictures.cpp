@@ -7,7 +7,9 @@
 
 // The resources of a static library are registered by hand; this has to
 // happen outside any namespace.
-static void RegisterPictureResources() { Q_INIT_RESOURCE(pictures); }
+static void RegisterPictureResources() {
+  Q_INIT_RESOURCE(pictures);
+}
 
 namespace kav {
 namespace {
@@ -28,7 +30,9 @@ const std::map<QString, QString>& PictureIndex() {
   return index;
 }
 
-Colour ToColour(QRgb rgb) { return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+Colour ToColour(QRgb rgb) {
+  return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 std::optional<IndexedImage> FromPalette(const QImage& image) {
   const QList<QRgb> table = image.colorTable();

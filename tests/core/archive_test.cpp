@@ -174,12 +174,12 @@ TEST(ArchiveStrings, TextOutsideCodePage1252BecomesOneQuestionMarkPerCharacter) 
     const char* stored;
   };
   const Case cases[] = {
-      {"\u0416", "?"},         // Cyrillic
+      {"\u0416", "?"},          // Cyrillic
       {"a\U0001F600b", "a?b"},  // four-byte sequence
-      {"a\xC3", "a?"},         // truncated sequence at the end
+      {"a\xC3", "a?"},          // truncated sequence at the end
       {"a\xE2\x82"
        "b",
-       "a?b"},           // truncated sequence does not swallow the next letter
+       "a?b"},          // truncated sequence does not swallow the next letter
       {"\xFF!", "?!"},  // not a lead byte
       {"\xC0\x80|\xC1\x81|\xE0\x80\x80", "?|?|?"},  // overlong forms of NUL, 'A', NUL
   };
@@ -251,8 +251,8 @@ TEST(ArchiveObjects, OneRowWithOneSubRow) {
   SerializeList(out, rows);
 
   ByteBuilder expected;
-  expected.Word(1).ClassRecord("CTestRow");  // class index 1
-  RowFields(expected, "A", 7);               // object index 2
+  expected.Word(1).ClassRecord("CTestRow");     // class index 1
+  RowFields(expected, "A", 7);                  // object index 2
   expected.Word(1).ClassRecord("CTestSubRow");  // class index 3
   SubRowFields(expected, "a", 1.5f);            // object index 4
   EXPECT_EQ(Hex(out.Bytes()), Hex(expected));
@@ -297,8 +297,8 @@ TEST(ArchiveObjects, ClassAndObjectIndexesRunOnAcrossListsAndNesting) {
   out.WriteObject(a);
 
   ByteBuilder expected;
-  expected.Word(1).ClassRecord("CTestRow");  // 1
-  RowFields(expected, "A", 1);                // 2
+  expected.Word(1).ClassRecord("CTestRow");     // 1
+  RowFields(expected, "A", 1);                  // 2
   expected.Word(1).ClassRecord("CTestSubRow");  // 3
   SubRowFields(expected, "a", 2.0f);            // 4
   expected.Word(1).Word(0x8001);
@@ -377,12 +377,8 @@ TEST(ArchiveObjects, ObjectIndexesFrom0x7FFFOnAreEscapedWith32Bits) {
   out.WriteObject(rows[0x7FFE - 2]);
   out.WriteObject(rows[0x7FFF - 2]);
   out.WriteObject(rows[kCount - 1]);
-  EXPECT_EQ(Hex(Tail(out.Bytes(), refsAt)), Hex(ByteBuilder()
-                                                    .Word(0x7FFE)
-                                                    .Word(0x7FFF)
-                                                    .Dword(0x7FFF)
-                                                    .Word(0x7FFF)
-                                                    .Dword(40001)));
+  EXPECT_EQ(Hex(Tail(out.Bytes(), refsAt)),
+            Hex(ByteBuilder().Word(0x7FFE).Word(0x7FFF).Dword(0x7FFF).Word(0x7FFF).Dword(40001)));
 
   TypedList<TestSubRow> read;
   CArchive in(out.Bytes(), TestClasses(), kSource);

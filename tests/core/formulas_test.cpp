@@ -66,8 +66,7 @@ TEST(SurfaceCoefficient, HorizontalFlatSurfaceInFreeConvectionUsesLengthOne) {
   // turbulent, with L = h = 0.01 laminar with another value.
   for (float h : {0.01f, 1.0f, 5.0f}) {
     SCOPED_TRACE(h);
-    ExpectClose(SurfaceCoefficient(kFree, kHorizontal, 5.0f, 0.2f, kFlat, h, 0.0f),
-                1.8691859765);
+    ExpectClose(SurfaceCoefficient(kFree, kHorizontal, 5.0f, 0.2f, kFlat, h, 0.0f), 1.8691859765);
   }
 }
 

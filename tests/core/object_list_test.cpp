@@ -49,8 +49,12 @@ class TrackedRow : public CListItem {
 
 using Pair = std::pair<const CListItem*, const CListItem*>;
 
-int Serial(const CListItem* item) { return dynamic_cast<const TrackedRow&>(*item).serial; }
-bool IsAlive(int serial) { return TrackedRow::Live().count(serial) != 0; }
+int Serial(const CListItem* item) {
+  return dynamic_cast<const TrackedRow&>(*item).serial;
+}
+bool IsAlive(int serial) {
+  return TrackedRow::Live().count(serial) != 0;
+}
 
 // A user of one row, re-pointing itself as a layer or module does.
 class RowUser : public CItem {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "../core/scoped_editor.h"
 #include "core/archive.h"
 #include "core/data_directory.h"
-#include "../core/scoped_editor.h"
 #include "core/editors.h"
 #include "core/file_io.h"
 #include "core/item.h"

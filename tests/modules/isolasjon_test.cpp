@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "core/strings.h"
+#include "module_test_support.h"
 #include "modules/isolasjon_edit.h"
 #include "modules/module_picture.h"
-#include "module_test_support.h"
 
 namespace kav::test {
 namespace {
@@ -25,8 +25,8 @@ class IsolasjonTest : public ModuleTest {
   }
   // Every row a layer may refer to, for the no-dangling-user checks.
   std::vector<const CListItem*> AllRows() {
-    std::vector<const CListItem*> rows = {&Glassull(), &Steinull(), &Hose(), &Egen(), &Alu(),
-                                          &Steel(), &Cloth(),    Hose().Series[0]};
+    std::vector<const CListItem*> rows = {&Glassull(), &Steinull(), &Hose(),  &Egen(),
+                                          &Alu(),      &Steel(),    &Cloth(), Hose().Series[0]};
     for (const CIsoTykkelse* row : Glassull().Thicknesses) rows.push_back(row);
     for (const CIsoTykkelse* row : Egen().Thicknesses) rows.push_back(row);
     return rows;
@@ -246,7 +246,12 @@ TEST_F(IsolasjonTest, StoredFieldOrder) {
   e.Long(1).Long(0).Float(0.14f);
   e.Long(1).Float(0.15f);
   e.Long(1).Float(16.0f);
-  e.Row(&Steel()).Row<CMantling>(nullptr).Row(&Cloth()).Row(&Glassull()).String("Egen").Row(&Hose());
+  e.Row(&Steel())
+      .Row<CMantling>(nullptr)
+      .Row(&Cloth())
+      .Row(&Glassull())
+      .String("Egen")
+      .Row(&Hose());
   e.String("").String("30.0").String("");
   EXPECT_EQ(Written([&](CArchive& ar) { layer.Serialize(ar); }), e.bytes());
 }
@@ -376,9 +381,9 @@ TEST_F(IsolasjonTest, InputTableRows) {
   internal.Surface = &Steel();
   internal.LayerRows(inside, 0.0f);
   internal.JacketingRows(inside);
-  EXPECT_EQ(inside.Labels(), (std::vector<std::string>{"Isolasjonsprodukt (KORBU)",
-                                                       "Utv. overflate kanal",
-                                                       "Emissivitet overflate"}))
+  EXPECT_EQ(inside.Labels(),
+            (std::vector<std::string>{"Isolasjonsprodukt (KORBU)", "Utv. overflate kanal",
+                                      "Emissivitet overflate"}))
       << "no thickness row when the module finds the thickness";
 }
 

@@ -44,7 +44,8 @@ class KavDocTest : public ::testing::Test {
   fs::path Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     const fs::path path = dir_ / name;
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return path;
   }
   CVarmeTapModul& HeatLoss() { return static_cast<CVarmeTapModul&>(doc_->Module(0)); }
@@ -121,7 +122,9 @@ TEST_F(KavDocTest, DamagedFileNeverLeavesTheDocumentHalfRead) {
   doc_->Project().ProjectName = "Før";
   // Every cut of a good document is refused and changes nothing.
   for (std::size_t cut = 0; cut + 1 < good.size(); cut += 7) {
-    const fs::path path = Write("cut.kav", std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut)));
+    const fs::path path = Write(
+        "cut.kav",
+        std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut)));
     platform_.Clear();
     EXPECT_FALSE(doc_->Open(path)) << "cut at " << cut;
     EXPECT_EQ(platform_.events.size(), 1u) << "cut at " << cut;

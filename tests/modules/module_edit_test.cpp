@@ -2,12 +2,12 @@
 // modules put on their pages.
 #include <gtest/gtest.h>
 
+#include "module_test_support.h"
 #include "modules/kanal_temp_modul.h"
 #include "modules/module_picture.h"
 #include "modules/okonomi_modul.h"
 #include "modules/tank_temp_modul.h"
 #include "modules/varme_tap_modul.h"
-#include "module_test_support.h"
 #include "output/page_layout.h"
 
 namespace kav::test {
@@ -45,8 +45,7 @@ TEST_F(ModuleEditTest, HeatLossOkTakesTheCopyBackAndRepointsAccessories) {
   EXPECT_TRUE(Steinull().Users.empty());
   ASSERT_EQ(module.Accessories.size(), 2u);
   EXPECT_EQ(module.Accessories[0]->Count, 4);
-  EXPECT_EQ(Valve().Users,
-            (std::vector<CItem*>{module.Accessories[0], module.Accessories[1]}))
+  EXPECT_EQ(Valve().Users, (std::vector<CItem*>{module.Accessories[0], module.Accessories[1]}))
       << "only the module's accessories are users of the type";
   EXPECT_FALSE(PageList(CVarmeTapModul::kPage).empty()) << "the new inputs were calculated";
 }

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "core/strings.h"
+#include "module_test_support.h"
 #include "modules/frost_modul.h"
 #include "modules/innvendig_kondens_modul.h"
 #include "modules/kanal_temp_modul.h"
@@ -14,7 +15,6 @@
 #include "modules/tank_temp_modul.h"
 #include "modules/utvendig_kondens_modul.h"
 #include "modules/varme_tap_modul.h"
-#include "module_test_support.h"
 #include "output/page_layout.h"
 
 namespace kav::test {
@@ -162,14 +162,30 @@ class RoundTripTest : public ModuleTest {
   }
 };
 
-TEST_F(RoundTripTest, HeatLoss) { ExpectRoundTrips<CVarmeTapModul>(); }
-TEST_F(RoundTripTest, FlowingMedia) { ExpectRoundTrips<CKanalTempModul>(); }
-TEST_F(RoundTripTest, Tank) { ExpectRoundTrips<CTankTempModul>(); }
-TEST_F(RoundTripTest, ExternalCondensation) { ExpectRoundTrips<CUtvendigKondensModul>(); }
-TEST_F(RoundTripTest, InternalCondensation) { ExpectRoundTrips<CInnvendigKondensModul>(); }
-TEST_F(RoundTripTest, Frost) { ExpectRoundTrips<CFrostModul>(); }
-TEST_F(RoundTripTest, SoundTrap) { ExpectRoundTrips<CLydModul>(); }
-TEST_F(RoundTripTest, Economy) { ExpectRoundTrips<COkonomiModul>(); }
+TEST_F(RoundTripTest, HeatLoss) {
+  ExpectRoundTrips<CVarmeTapModul>();
+}
+TEST_F(RoundTripTest, FlowingMedia) {
+  ExpectRoundTrips<CKanalTempModul>();
+}
+TEST_F(RoundTripTest, Tank) {
+  ExpectRoundTrips<CTankTempModul>();
+}
+TEST_F(RoundTripTest, ExternalCondensation) {
+  ExpectRoundTrips<CUtvendigKondensModul>();
+}
+TEST_F(RoundTripTest, InternalCondensation) {
+  ExpectRoundTrips<CInnvendigKondensModul>();
+}
+TEST_F(RoundTripTest, Frost) {
+  ExpectRoundTrips<CFrostModul>();
+}
+TEST_F(RoundTripTest, SoundTrap) {
+  ExpectRoundTrips<CLydModul>();
+}
+TEST_F(RoundTripTest, Economy) {
+  ExpectRoundTrips<COkonomiModul>();
+}
 
 TEST_F(RoundTripTest, HeatLossFieldOrder) {
   CVarmeTapModul m;

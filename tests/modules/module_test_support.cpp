@@ -43,8 +43,8 @@ void ModuleTest::SetUp() {
   rockwool->SurfaceColour = Rgb(40, 50, 60);
   rockwool->SurfaceEmissivity = 0.8f;
   db->InsulationProducts.Append(std::move(rockwool));
-  db->HoseProducts.Append(MakeHose("Cellegummi", "AF-1", {{22.0f, 9.0f}, {200.0f, 13.0f}}, 6.0f,
-                                   89.0f));
+  db->HoseProducts.Append(
+      MakeHose("Cellegummi", "AF-1", {{22.0f, 9.0f}, {200.0f, 13.0f}}, 6.0f, 89.0f));
   user->UserProducts.Append(MakeProduct<CEgendefIsoProdukt>("Egen", {20.0f, 60.0f}));
 
   auto alu = std::make_unique<CMantling>();

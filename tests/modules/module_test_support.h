@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/archive.h"
 #include "../core/scoped_editor.h"
+#include "core/archive.h"
 #include "core/editors.h"
 #include "core/scripted_platform.h"
 #include "data/database.h"

@@ -1,11 +1,11 @@
 // Pipe segments: new segments from a template, their description, flow and
 // cross-section, the product's temperature limit.
-#include "modules/kanal_temp_modul.h"
 #include "modules/segment.h"
 
 #include <gtest/gtest.h>
 
 #include "module_test_support.h"
+#include "modules/kanal_temp_modul.h"
 
 namespace kav::test {
 namespace {

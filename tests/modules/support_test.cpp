@@ -2,10 +2,10 @@
 // economic records.
 #include <gtest/gtest.h>
 
+#include "module_test_support.h"
 #include "modules/liquid.h"
 #include "modules/module_classes.h"
 #include "modules/surroundings.h"
-#include "module_test_support.h"
 
 namespace kav::test {
 namespace {

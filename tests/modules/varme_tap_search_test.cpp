@@ -76,7 +76,8 @@ TEST(HeatLossSearchTest, EveryGeometryBalancesAndLosesLessWhenThicker) {
         } else if (geometry == 3) {
           perimeter = 0.8f;
         }
-        const float film = r.coefficient * perimeter * (r.surfaceTemperature - c.ambientTemperature);
+        const float film =
+            r.coefficient * perimeter * (r.surfaceTemperature - c.ambientTemperature);
         EXPECT_NEAR(r.heatLoss, film, 0.1f);
       }
       EXPECT_GT(search.Bare().heatLoss, previous);

@@ -33,9 +33,7 @@ class FakeDevice final : public Device {
   static int LineHeight(const Font& font) { return font.height + 2; }
 
   bool IsPrinting() const override { return printing; }
-  FontMetrics Metrics(const Font& font) override {
-    return {LineHeight(font), 1, CharWidth(font)};
-  }
+  FontMetrics Metrics(const Font& font) override { return {LineHeight(font), 1, CharWidth(font)}; }
   DeviceSize TextExtent(const Font& font, std::string_view text) override {
     return {static_cast<int>(CharCount(text)) * CharWidth(font), LineHeight(font)};
   }
@@ -47,7 +45,8 @@ class FakeDevice final : public Device {
     calls.push_back({Kind::Line, {}, {}, from, to, {}, {}, pen, {}, {}, 0});
   }
   void DrawPolyline(const Pen& pen, std::span<const DevicePoint> points) override {
-    calls.push_back({Kind::Polyline, {}, {}, {}, {}, {}, {}, pen, {points.begin(), points.end()}, {}, 0});
+    calls.push_back(
+        {Kind::Polyline, {}, {}, {}, {}, {}, {}, pen, {points.begin(), points.end()}, {}, 0});
   }
   void FillRect(const DeviceRect& rect, Colour colour) override {
     calls.push_back({Kind::Fill, {}, {}, {}, {}, {}, {}, {}, {}, rect, colour});

@@ -64,8 +64,12 @@ TEST_F(PageItemsTest, HeaderLinesFromTheDocumentAndTheClock) {
   CProject project;
   project.ProjectName = "Kontorbygg";
   project.Engineer = "Kari";
-  SetPageContext({[&] { return &project; }, [] { return std::string("C:\\prosjekt\\a.kav"); },
-                  {}, [] { return LocalTime{9, 5, 3, 2, 2024}; }});
+  SetPageContext({[&] { return &project; },
+                  [] { return std::string("C:\\prosjekt\\a.kav"); },
+                  {},
+                  [] {
+                    return LocalTime{9, 5, 3, 2, 2024};
+                  }});
   CHeader header(0);
   header.Refresh();
   const auto lines = header.Lines();
@@ -113,7 +117,9 @@ TEST_F(PageItemsTest, HeaderTextForm) {
 TEST_F(PageItemsTest, PictureIsRecolouredFirstMatchingPairWins) {
   TinyPictures pictures;
   SetPictureProvider(&pictures);
-  SetPageContext({{}, {}, [](ColourRecord& colours) {
+  SetPageContext({{},
+                  {},
+                  [](ColourRecord& colours) {
                     colours.Add(kOliveKey, Rgb(255, 0, 0));
                     colours.Add(kOliveKey, Rgb(0, 255, 0));
                     colours.Add(kYellowKey, Rgb(0, 0, 0));

@@ -21,8 +21,7 @@ using test::FakeDevice;
 // An item with a fixed rectangle that records what it is asked to do.
 class Probe : public CGraphicsItem {
  public:
-  Probe(std::string name, std::vector<std::string>* log, DeviceRect rect = {})
-      : log_(log) {
+  Probe(std::string name, std::vector<std::string>* log, DeviceRect rect = {}) : log_(log) {
     Name = std::move(name);
     Rect = rect;
   }

@@ -16,7 +16,7 @@ namespace {
 
 using test::FakeDevice;
 
-constexpr int kTwoHeadings[] = {ids::Yes, ids::No};        // "Ja", "Nei"
+constexpr int kTwoHeadings[] = {ids::Yes, ids::No};                     // "Ja", "Nei"
 constexpr int kThreeHeadings[] = {ids::FmtNumber1, ids::Yes, ids::No};  // "%.1f", "Ja", "Nei"
 
 class TabellTest : public test::PageTest {
@@ -92,19 +92,18 @@ TEST_F(TabellTest, SetUpNamesTheTableAndFillsLabelsFromIds) {
   EXPECT_EQ(table.Name, "%.1f");
   EXPECT_EQ(table.HighlightRow, -1);
   EXPECT_EQ(table.Headings(), (std::vector<std::string>{"%.1f", "Ja", "Nei"}));
-  EXPECT_EQ(table.Rows(), (std::vector<std::vector<std::string>>{{"Nei", "1.0", "2.0"},
-                                                                 {"Ja", "3.0", "4.0"}}));
+  EXPECT_EQ(table.Rows(),
+            (std::vector<std::vector<std::string>>{{"Nei", "1.0", "2.0"}, {"Ja", "3.0", "4.0"}}));
 }
 
 TEST_F(TabellTest, ValuesFillTheValueCellsRowByRowAsFarAsTheyReach) {
   const int rows[] = {ids::No, ids::Yes};
   table.SetUp(0.0f, 0.0f, 1.0f, 1.0f, "%.2f", kThreeHeadings, rows, {}, 0.0f);
-  EXPECT_EQ(table.Rows(),
-            (std::vector<std::vector<std::string>>{{"Nei", "", ""}, {"Ja", "", ""}}));
+  EXPECT_EQ(table.Rows(), (std::vector<std::vector<std::string>>{{"Nei", "", ""}, {"Ja", "", ""}}));
   const float three[] = {1.0f, 2.0f, 3.0f};
   table.FillValues(kThreeHeadings, rows, three);
-  EXPECT_EQ(table.Rows(), (std::vector<std::vector<std::string>>{{"Nei", "1.00", "2.00"},
-                                                                 {"Ja", "3.00", ""}}));
+  EXPECT_EQ(table.Rows(),
+            (std::vector<std::vector<std::string>>{{"Nei", "1.00", "2.00"}, {"Ja", "3.00", ""}}));
   const char* const texts[] = {"p", "q", "r", "s", "too many"};
   table.SetCellTexts(texts);
   EXPECT_EQ(table.Rows(),
@@ -123,8 +122,8 @@ TEST_F(TabellTest, TextVariantsTakeReadyMadeStrings) {
   const std::vector<std::string> labels = {"r1", "r2"};
   const std::vector<std::string> texts = {"a", "b", "c", "d"};
   table.FillFromStringArrays(kThreeHeadings, labels, texts, 5.0f, 5.0f, 2);
-  EXPECT_EQ(table.Rows(), (std::vector<std::vector<std::string>>{{"r1", "a", "b"},
-                                                                 {"r2", "c", "d"}}));
+  EXPECT_EQ(table.Rows(),
+            (std::vector<std::vector<std::string>>{{"r1", "a", "b"}, {"r2", "c", "d"}}));
   EXPECT_EQ(table.HighlightRow, 2);
   const int rows[] = {ids::Yes};
   table.FillTexts(kTwoHeadings, rows, texts);

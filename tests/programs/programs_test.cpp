@@ -27,7 +27,8 @@ Outcome Shell(const std::string& command) {
   if (pipe == nullptr) return run;
   std::array<char, 4096> buffer{};
   std::size_t n = 0;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    run.out.append(buffer.data(), n);
   const int status = ::pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
@@ -145,8 +146,9 @@ TEST_F(ProgramsTest, WrongMarkerExitsWithOneAndSaysWhy) {
   std::ofstream(old, std::ios::binary) << '\x09' << "Versjon 4";
   const Outcome run = Shell(Kavcalc(old.string() + " 2>&1"));
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("kavcalc: Feil ved åpning: Denne filen er ikke lagret med KAV versjon 5.0."),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("kavcalc: Feil ved åpning: Denne filen er ikke lagret med KAV versjon 5.0."),
+      std::string::npos)
       << run.out;
 }
 
@@ -156,7 +158,8 @@ TEST_F(ProgramsTest, UsageErrorsExitWithTwo) {
   const Outcome version = Shell(std::string(KAVCALC) + " --version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "kavcalc 5.1\n");
-  EXPECT_NE(Shell(std::string(KAVCALC) + " --help").out.find("--format text|json"), std::string::npos);
+  EXPECT_NE(Shell(std::string(KAVCALC) + " --help").out.find("--format text|json"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -25,29 +25,52 @@ const QString kHelpDir = QStringLiteral(KAV_HELP_DIR);
 
 // The topics the program opens, "::/html/<topic>".
 const char* const kTopics[] = {
-    "contents.htm",          "varmetap.htm",
-    "varmetap_restabell.htm", "varmetap_inputtabell.htm",
-    "isolering.htm",         "tilleggsutstyr.htm",
-    "kanal.htm",             "segment.htm",
-    "tank.htm",              "utvkond.htm",
-    "innvkond.htm",          "frost.htm",
-    "lyd.htm",               "lyd_restabell.htm",
-    "lyd_inputtabell.htm",   "lyd_kurve.htm",
-    "reslyd.htm",            "okoiso.htm",
-    "okoiso_varmetaptabell.htm", "okoiso_energikosttabell.htm",
-    "okoiso_tilbakebettabell.htm", "okoiso_tabell.htm",
-    "okoiso_isolasjon.htm",  "kostnad.htm",
-    "prosjekt.htm",          "klimasteder.htm",
-    "klimasted.htm",         "database.htm",
-    "egendefdatabase.htm",   "egendefisoprodukt.htm",
-    "isoprodukt.htm",        "isotykkelse.htm",
-    "beregn_koeff.htm",      "gummix.htm",
-    "gummix_serie.htm",      "gummix_tykkelse.htm",
-    "mantling.htm",          "overflate.htm",
-    "tillegg.htm",           "tillegglengde.htm",
-    "vaeske.htm",            "absorption.htm",
-    "absorptiondlg.htm",     "dbverdiborte.htm",
-    "egendefdbverdiborte.htm", "header.htm",
+    "contents.htm",
+    "varmetap.htm",
+    "varmetap_restabell.htm",
+    "varmetap_inputtabell.htm",
+    "isolering.htm",
+    "tilleggsutstyr.htm",
+    "kanal.htm",
+    "segment.htm",
+    "tank.htm",
+    "utvkond.htm",
+    "innvkond.htm",
+    "frost.htm",
+    "lyd.htm",
+    "lyd_restabell.htm",
+    "lyd_inputtabell.htm",
+    "lyd_kurve.htm",
+    "reslyd.htm",
+    "okoiso.htm",
+    "okoiso_varmetaptabell.htm",
+    "okoiso_energikosttabell.htm",
+    "okoiso_tilbakebettabell.htm",
+    "okoiso_tabell.htm",
+    "okoiso_isolasjon.htm",
+    "kostnad.htm",
+    "prosjekt.htm",
+    "klimasteder.htm",
+    "klimasted.htm",
+    "database.htm",
+    "egendefdatabase.htm",
+    "egendefisoprodukt.htm",
+    "isoprodukt.htm",
+    "isotykkelse.htm",
+    "beregn_koeff.htm",
+    "gummix.htm",
+    "gummix_serie.htm",
+    "gummix_tykkelse.htm",
+    "mantling.htm",
+    "overflate.htm",
+    "tillegg.htm",
+    "tillegglengde.htm",
+    "vaeske.htm",
+    "absorption.htm",
+    "absorptiondlg.htm",
+    "dbverdiborte.htm",
+    "egendefdbverdiborte.htm",
+    "header.htm",
     "footer.htm",
 };
 
@@ -132,11 +155,11 @@ TEST(HelpPages, MarkupIsBalanced) {
       if (match.captured(1).isEmpty()) {
         open.emplace_back(name, match.capturedStart());
       } else if (open.empty() || open.back().first != name) {
-        ADD_FAILURE() << page.toStdString() << ":" << LineOf(html, match.capturedStart())
-                      << ": </" << name.toStdString() << "> closes "
-                      << (open.empty() ? std::string("nothing") : "<" + open.back().first.toStdString() +
-                                                                      "> of line " +
-                                                                      std::to_string(LineOf(html, open.back().second)));
+        ADD_FAILURE() << page.toStdString() << ":" << LineOf(html, match.capturedStart()) << ": </"
+                      << name.toStdString() << "> closes "
+                      << (open.empty() ? std::string("nothing")
+                                       : "<" + open.back().first.toStdString() + "> of line " +
+                                             std::to_string(LineOf(html, open.back().second)));
         balanced = false;
         break;
       } else {
@@ -155,7 +178,8 @@ TEST(HelpPages, LinksLeadToExistingPagesAndAnchors) {
                                          QRegularExpression::CaseInsensitiveOption);
   std::map<QString, std::set<QString>> anchors;
   for (const QString& page : AllPages()) {
-    for (const auto& match : anchor.globalMatch(Read(page))) anchors[page].insert(match.captured(1));
+    for (const auto& match : anchor.globalMatch(Read(page)))
+      anchors[page].insert(match.captured(1));
   }
   for (const QString& page : AllPages()) {
     for (const QString& link : Links(Read(page))) {

@@ -30,8 +30,12 @@ class PageRenderTest : public ::testing::Test {
   void SetUp() override {
     SetScreenDevice(&screen_);
     SetCurrentPage(0);
-    SetPageContext({{}, [] { return std::string("/tmp/prosjekt.kav"); }, {},
-                    [] { return LocalTime{12, 30, 1, 6, 2024}; }});
+    SetPageContext({{},
+                    [] { return std::string("/tmp/prosjekt.kav"); },
+                    {},
+                    [] {
+                      return LocalTime{12, 30, 1, 6, 2024};
+                    }});
     header_ = std::make_unique<CHeader>(0);
     footer_ = std::make_unique<CFooter>();
     header_->Refresh();

@@ -2,8 +2,6 @@
 // its size and in at most 16 colours; every module picture shown with
 // results holds exactly the key colours its module repaints, large enough
 // to be seen, and the neutral pictures shown before a result hold none.
-#include "ui/qt_pictures.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +10,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "ui/qt_pictures.h"
 
 namespace kav {
 namespace {
@@ -25,7 +25,9 @@ struct Expected {
   int keys;  // the key colours the picture must hold, and no others
 };
 
-std::string Numbered(const std::string& base, int n) { return base + std::to_string(n); }
+std::string Numbered(const std::string& base, int n) {
+  return base + std::to_string(n);
+}
 
 // The module pictures with the key colours their modules repaint.
 std::vector<Expected> ModulePictures() {
@@ -63,9 +65,13 @@ std::vector<Expected> AllPictures() {
   return all;
 }
 
-void PrintTo(const Expected& expected, std::ostream* out) { *out << expected.name; }
+void PrintTo(const Expected& expected, std::ostream* out) {
+  *out << expected.name;
+}
 
-std::string TestName(const ::testing::TestParamInfo<Expected>& param) { return param.param.name; }
+std::string TestName(const ::testing::TestParamInfo<Expected>& param) {
+  return param.param.name;
+}
 
 // How many pixels show each colour.
 std::map<Colour, int> ColourCounts(const IndexedImage& image) {
@@ -110,7 +116,8 @@ TEST_P(ModulePictureTest, HoldsExactlyTheKeyColoursItsModuleRepaints) {
     Key key;
     Colour colour;
     const char* what;
-  } keys[] = {{kOlive, kOliveKey, "olive"}, {kYellow, kYellowKey, "yellow"}, {kBlue, kBlueKey, "blue"}};
+  } keys[] = {
+      {kOlive, kOliveKey, "olive"}, {kYellow, kYellowKey, "yellow"}, {kBlue, kBlueKey, "blue"}};
   for (const auto& key : keys) {
     if (want.keys & key.key) {
       EXPECT_GE(pixels(key.colour), kVisible) << want.name << " lacks " << key.what;
@@ -168,7 +175,8 @@ TEST(ToIndexedImage, KeepsEveryPixelsColourWithRedInTheLowByte) {
   ASSERT_EQ(indexed->indexes.size(), 48u);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 16; ++x) {
-      const Colour colour = indexed->palette[indexed->indexes[static_cast<std::size_t>(y * 16 + x)]];
+      const Colour colour =
+          indexed->palette[indexed->indexes[static_cast<std::size_t>(y * 16 + x)]];
       EXPECT_EQ(colour, Rgb(10 * x, 255 - x, 3 * x + 1)) << x << "," << y;
     }
   }

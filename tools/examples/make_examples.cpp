@@ -126,7 +126,8 @@ void ColdPipe(CVarmeTapModul& m) {
   m.GivenMaxHeatLoss = -8.0f;
   m.Layer1.Reset(0, 0, 1);
   m.Layer1.Source = 1;
-  CKorbuFlex* hose = Row(Database()->HoseProducts, "Cellegummi NBR 40-70 kg/m³, dimensjonerte serier");
+  CKorbuFlex* hose =
+      Row(Database()->HoseProducts, "Cellegummi NBR 40-70 kg/m³, dimensjonerte serier");
   m.Layer1.HoseProduct = hose;
 }
 

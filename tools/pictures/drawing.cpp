@@ -26,18 +26,22 @@ void SetFill(QPainter& p, Pal fill, bool outline) {
   }
 }
 
-double Round(double v) { return std::floor(v + 0.5); }
+double Round(double v) {
+  return std::floor(v + 0.5);
+}
 
 }  // namespace
 
-QColor Col(Pal colour) { return QColor::fromRgb(Palette()[static_cast<int>(colour)]); }
+QColor Col(Pal colour) {
+  return QColor::fromRgb(Palette()[static_cast<int>(colour)]);
+}
 
 const QVector<QRgb>& Palette() {
   static const QVector<QRgb> palette = {
-      qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-      qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-      qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-      qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255)};
+      qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+      qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+      qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+      qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
   return palette;
 }
 
@@ -70,8 +74,8 @@ QImage Canvas::Finish(const std::string& name) {
       const QRgb rgb = in[x] | 0xFF000000u;
       const auto it = std::find(palette.begin(), palette.end(), rgb);
       if (it == palette.end()) {
-        throw std::runtime_error(name + ": pixel (" + std::to_string(x) + ", " +
-                                 std::to_string(y) + ") is not a palette colour");
+        throw std::runtime_error(name + ": pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                                 ") is not a palette colour");
       }
       line[x] = static_cast<uchar>(it - palette.begin());
     }
@@ -222,18 +226,18 @@ QPointF Proj::operator()(double x, double y, double z) const {
 }
 
 QPolygonF FrontFace(const Proj& j, const Box& b) {
-  return QPolygonF({j(b.x0, b.y0, b.z1), j(b.x1, b.y0, b.z1), j(b.x1, b.y1, b.z1),
-                    j(b.x0, b.y1, b.z1)});
+  return QPolygonF(
+      {j(b.x0, b.y0, b.z1), j(b.x1, b.y0, b.z1), j(b.x1, b.y1, b.z1), j(b.x0, b.y1, b.z1)});
 }
 
 QPolygonF TopFace(const Proj& j, const Box& b) {
-  return QPolygonF({j(b.x0, b.y1, b.z1), j(b.x1, b.y1, b.z1), j(b.x1, b.y1, b.z0),
-                    j(b.x0, b.y1, b.z0)});
+  return QPolygonF(
+      {j(b.x0, b.y1, b.z1), j(b.x1, b.y1, b.z1), j(b.x1, b.y1, b.z0), j(b.x0, b.y1, b.z0)});
 }
 
 QPolygonF LeftFace(const Proj& j, const Box& b) {
-  return QPolygonF({j(b.x0, b.y0, b.z1), j(b.x0, b.y1, b.z1), j(b.x0, b.y1, b.z0),
-                    j(b.x0, b.y0, b.z0)});
+  return QPolygonF(
+      {j(b.x0, b.y0, b.z1), j(b.x0, b.y1, b.z1), j(b.x0, b.y1, b.z0), j(b.x0, b.y0, b.z0)});
 }
 
 void DrawBox(QPainter& p, const Proj& proj, const Box& box, Pal fill) {
@@ -290,14 +294,17 @@ void DrawDuct(QPainter& p, const Proj& proj, const DuctShape& s) {
   // duct ends, the far opening.
   const double d0 = s.layers.front().depth;
   const Box b = DuctBox(s, s.ix, s.iy, s.iz, d0, s.length);
-  Poly(p, QPolygonF({proj(b.x0, b.y0, b.z0), proj(b.x1, b.y0, b.z0), proj(b.x1, b.y1, b.z0),
-                     proj(b.x0, b.y1, b.z0)}),
+  Poly(p,
+       QPolygonF({proj(b.x0, b.y0, b.z0), proj(b.x1, b.y0, b.z0), proj(b.x1, b.y1, b.z0),
+                  proj(b.x0, b.y1, b.z0)}),
        s.back);
-  Poly(p, QPolygonF({proj(b.x1, b.y0, b.z0), proj(b.x1, b.y1, b.z0), proj(b.x1, b.y1, b.z1),
-                     proj(b.x1, b.y0, b.z1)}),
+  Poly(p,
+       QPolygonF({proj(b.x1, b.y0, b.z0), proj(b.x1, b.y1, b.z0), proj(b.x1, b.y1, b.z1),
+                  proj(b.x1, b.y0, b.z1)}),
        s.wall);
-  Poly(p, QPolygonF({proj(b.x0, b.y0, b.z0), proj(b.x1, b.y0, b.z0), proj(b.x1, b.y0, b.z1),
-                     proj(b.x0, b.y0, b.z1)}),
+  Poly(p,
+       QPolygonF({proj(b.x0, b.y0, b.z0), proj(b.x1, b.y0, b.z0), proj(b.x1, b.y0, b.z1),
+                  proj(b.x0, b.y0, b.z1)}),
        s.floor);
   p.restore();
   p.setPen(OutlinePen());

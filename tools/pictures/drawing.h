@@ -90,9 +90,9 @@ struct Ring {
 };
 struct CylinderShape {
   bool vertical = false;
-  double centre = 100;  // the axis' position across (y, or x when vertical)
-  double end = 220;     // far end of the outermost layer
-  double ellipse = 0.3;  // ellipse width of the end faces per radius
+  double centre = 100;       // the axis' position across (y, or x when vertical)
+  double end = 220;          // far end of the outermost layer
+  double ellipse = 0.3;      // ellipse width of the end faces per radius
   std::vector<Ring> layers;  // innermost first
   double bore = 0;           // radius of the hollow inside the innermost layer
   Pal boreFill = White;
@@ -135,10 +135,10 @@ struct DuctShape {
   Axis axis = Axis::X;
   double cx = 0, cy = 0, cz = 0;  // centre of the cross-section
   double end = 0;
-  double length = 200;        // far end of the outermost layer, from `end`
-  std::vector<Shell> layers;  // innermost first
+  double length = 200;            // far end of the outermost layer, from `end`
+  std::vector<Shell> layers;      // innermost first
   double ix = 0, iy = 0, iz = 0;  // half extents of the hollow inside
-  Pal floor = Silver;         // inside faces seen through the opening
+  Pal floor = Silver;             // inside faces seen through the opening
   Pal wall = Silver;
   Pal back = White;  // and the far opening
 };

@@ -27,13 +27,13 @@ constexpr int kHeight = 200;
 // What the parts of a picture are painted in, and its small additions.
 struct Look {
   Pal insulation = Olive;
-  Pal jacket = Yellow;   // jacketing; for inside insulation the facing
-  Pal surface = Blue;    // outer surface of an inside-insulated duct or wall
-  Pal steel = Silver;    // the pipe or duct wall itself
-  Pal medium = Red;      // the liquid in a pipe
+  Pal jacket = Yellow;  // jacketing; for inside insulation the facing
+  Pal surface = Blue;   // outer surface of an inside-insulated duct or wall
+  Pal steel = Silver;   // the pipe or duct wall itself
+  Pal medium = Red;     // the liquid in a pipe
   Pal air = White;
-  Pal flow = Red;        // heat-flow and air-flow arrows
-  bool heatArrows = true;  // heat leaving the hot side of a flat wall
+  Pal flow = Red;           // heat-flow and air-flow arrows
+  bool heatArrows = true;   // heat leaving the hot side of a flat wall
   bool coldArrows = false;  // heat entering the cold side
   bool waves = true;        // moving air around the object
   bool drops = false;       // condensation
@@ -230,7 +230,9 @@ DuctShape RectBase(bool vertical) {
   return d;
 }
 
-Proj RectProj(bool vertical) { return vertical ? Proj{120, 104, 0.35} : Proj{36, 108, 0.35}; }
+Proj RectProj(bool vertical) {
+  return vertical ? Proj{120, 104, 0.35} : Proj{36, 108, 0.35};
+}
 
 // Half extents across the duct: height and width for a horizontal duct,
 // width and depth for a vertical one.
@@ -547,11 +549,13 @@ void BoxTank(QPainter& p, const TankLook& t) {
   p.setClipPath(clip);
   Poly(p, opening, White);
   // Inside walls of the back half.
-  Poly(p, QPolygonF({proj(inside.x0, inside.y0, inside.z0), proj(inside.x1, inside.y0, inside.z0),
-                     proj(inside.x1, inside.y1, inside.z0), proj(inside.x0, inside.y1, inside.z0)}),
+  Poly(p,
+       QPolygonF({proj(inside.x0, inside.y0, inside.z0), proj(inside.x1, inside.y0, inside.z0),
+                  proj(inside.x1, inside.y1, inside.z0), proj(inside.x0, inside.y1, inside.z0)}),
        White);
-  Poly(p, QPolygonF({proj(inside.x1, inside.y0, inside.z0), proj(inside.x1, inside.y1, inside.z0),
-                     proj(inside.x1, inside.y1, inside.z1), proj(inside.x1, inside.y0, inside.z1)}),
+  Poly(p,
+       QPolygonF({proj(inside.x1, inside.y0, inside.z0), proj(inside.x1, inside.y1, inside.z0),
+                  proj(inside.x1, inside.y1, inside.z1), proj(inside.x1, inside.y0, inside.z1)}),
        Silver);
   // The liquid, two thirds up.
   const double level = inside.y0 + (inside.y1 - inside.y0) * 0.62;
@@ -754,12 +758,12 @@ std::vector<Picture> ModulePictures() {
   Look flow;
   flow.flow = Red;
   for (int n = 0; n < 4; ++n) {
-    out.push_back(Draw("KANALROR" + std::to_string(n),
-                       [&](QPainter& p) { FlowingRun(p, flow, n, true); }));
+    out.push_back(
+        Draw("KANALROR" + std::to_string(n), [&](QPainter& p) { FlowingRun(p, flow, n, true); }));
   }
   for (int n = 0; n < 4; ++n) {
-    out.push_back(Draw("KANALRORX" + std::to_string(n),
-                       [&](QPainter& p) { FlowingRun(p, flow, n, false); }));
+    out.push_back(
+        Draw("KANALRORX" + std::to_string(n), [&](QPainter& p) { FlowingRun(p, flow, n, false); }));
   }
 
   // Tank.
@@ -816,8 +820,8 @@ std::vector<Picture> ModulePictures() {
   const TrapLook trap;
   out.push_back(Draw("KANALTYPE0", [&](QPainter& p) { RoundTrap(p, trap); }));
   for (int n = 1; n < 4; ++n) {
-    out.push_back(Draw("KANALTYPE" + std::to_string(n),
-                       [&](QPainter& p) { RectTrap(p, trap, n - 1); }));
+    out.push_back(
+        Draw("KANALTYPE" + std::to_string(n), [&](QPainter& p) { RectTrap(p, trap, n - 1); }));
   }
   const TrapLook greyTrap{Grey, Silver, White};
   out.push_back(Draw("KANALTYPEX1", [&](QPainter& p) { RectTrap(p, greyTrap, 0); }));

@@ -13,11 +13,17 @@ void LetterK(QPainter& p, double x, double y, double h, Pal fill) {
   const double s = h * 0.22;  // stroke
   const double w = h * 0.78;
   Rect(p, x, y, s, h, fill, false);
-  Poly(p, QPolygonF({{x + s, y + h * 0.46}, {x + w - s * 0.9, y}, {x + w + s * 0.2, y},
-                     {x + s, y + h * 0.68}}),
+  Poly(p,
+       QPolygonF({{x + s, y + h * 0.46},
+                  {x + w - s * 0.9, y},
+                  {x + w + s * 0.2, y},
+                  {x + s, y + h * 0.68}}),
        fill, false);
-  Poly(p, QPolygonF({{x + s * 1.6, y + h * 0.42}, {x + w + s * 0.2, y + h}, {x + w - s * 0.9, y + h},
-                     {x + s * 0.9, y + h * 0.6}}),
+  Poly(p,
+       QPolygonF({{x + s * 1.6, y + h * 0.42},
+                  {x + w + s * 0.2, y + h},
+                  {x + w - s * 0.9, y + h},
+                  {x + s * 0.9, y + h * 0.6}}),
        fill, false);
 }
 
@@ -65,8 +71,11 @@ void Pine(QPainter& p, double x, double ground, double h, bool snow) {
     const double bottom = top + h * 0.38;
     Poly(p, QPolygonF({{x, top}, {x + half, bottom}, {x - half, bottom}}), Green);
     if (snow) {
-      Poly(p, QPolygonF({{x, top}, {x + half * 0.45, top + h * 0.12}, {x, top + h * 0.09},
-                         {x - half * 0.45, top + h * 0.12}}),
+      Poly(p,
+           QPolygonF({{x, top},
+                      {x + half * 0.45, top + h * 0.12},
+                      {x, top + h * 0.09},
+                      {x - half * 0.45, top + h * 0.12}}),
            White);
     }
   }
@@ -134,7 +143,8 @@ std::vector<Picture> WelcomePictures() {
       Rect(p, star.x(), star.y(), 1, 1, White, false);
     }
     // Snowy hills.
-    Poly(p, QPolygonF({{0, 150}, {90, 128}, {190, 146}, {300, 120}, {400, 140}, {400, 250}, {0, 250}}),
+    Poly(p,
+         QPolygonF({{0, 150}, {90, 128}, {190, 146}, {300, 120}, {400, 140}, {400, 250}, {0, 250}}),
          White);
     Poly(p, QPolygonF({{0, 178}, {130, 168}, {260, 182}, {400, 170}, {400, 250}, {0, 250}}), White);
     Line(p, {30, 200}, {110, 196}, Silver);
