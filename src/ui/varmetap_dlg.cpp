@@ -401,7 +401,9 @@ bool CVarmetapDlg::AcceptInput() {
                                        low + 0.1f, high - 0.1f, surface_)) {
     return false;
   }
-  if (in.Criterion == 2 || in.Criterion == 3) {
+  // Criterion 3 takes the loss from the insulation class: its field is not
+  // an input, and a value left from another case must not hold OK up.
+  if (in.Criterion == 2) {
     const bool heating = in.MediumTemperature >= in.AmbientTemperature;
     if (!CheckRange(ids::LabelHeatLoss, in.GivenMaxHeatLoss, heating ? 1.0f : -5000.0f,
                     heating ? 5000.0f : -1.0f, heatLoss_)) {

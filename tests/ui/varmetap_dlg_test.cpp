@@ -109,6 +109,17 @@ TEST_F(HeatLossDialogTest, AColdMediumNeedsANegativeMaximumHeatLoss) {
   EXPECT_EQ(inputs.GivenMaxHeatLoss, -1.0f);
 }
 
+TEST_F(HeatLossDialogTest, TheClassCriterionDoesNotCheckTheLossItCalculates) {
+  // A positive loss left from a hot case, in a field the user cannot reach.
+  inputs.Criterion = 3;
+  inputs.MediumTemperature = 5.0f;
+  inputs.GivenMaxHeatLoss = 10.0f;
+  CVarmetapDlg dialog(inputs);
+  ShowActive(dialog);
+  EXPECT_FALSE(Field(dialog, "maxHeatLoss").isEnabled());
+  EXPECT_TRUE(Ok(dialog)) << platform.Texts().back();
+}
+
 TEST_F(HeatLossDialogTest, TheOperatingTimeIsAtMostAYear) {
   CVarmetapDlg dialog(inputs);
   ShowActive(dialog);
