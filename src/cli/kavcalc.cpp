@@ -7,6 +7,7 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/exit_codes.h"
 #include "cli/kavcalc_options.h"
 #include "cli/page_json.h"
 #include "core/console_platform.h"
@@ -23,9 +24,9 @@ namespace {
 using kav::cli::ExportFormat;
 using kav::cli::KavcalcOptions;
 
-constexpr int kExitOk = 0;
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
+using kav::cli::kExitFileError;
+using kav::cli::kExitOk;
+using kav::cli::kExitUsage;
 
 std::vector<int> PagesToExport(const KavcalcOptions& options, const kav::CKavDoc& doc) {
   if (options.allPages) return {0, 1, 2, 3, 4, 5, 6, 7};

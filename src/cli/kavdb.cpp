@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/db_json.h"
+#include "cli/exit_codes.h"
 #include "core/archive.h"
 #include "core/file_io.h"
 
@@ -19,9 +20,9 @@ namespace {
 using kav::cli::DataFileContents;
 using kav::cli::DataFileKind;
 
-constexpr int kExitOk = 0;
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
+using kav::cli::kExitFileError;
+using kav::cli::kExitOk;
+using kav::cli::kExitUsage;
 
 const char* const kUsage =
     "Bruk: kavdb dump FIL [--kind TYPE]\n"

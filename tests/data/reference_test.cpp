@@ -90,12 +90,12 @@ TEST_F(ReferenceTest, JacketingColourIsNotAChangeButEmissivityIs) {
 }
 
 TEST_F(ReferenceTest, RemovedRowAsksForAReplacement) {
-  const auto stored = Product("glava");  // names compare exactly
+  const auto stored = Product("glassull");  // names compare exactly
   platform.choices = {1};
   EXPECT_EQ(ReadBack(stored.get()), db->InsulationProducts[1]);
   ASSERT_EQ(platform.events.size(), 1u);
   EXPECT_EQ(platform.events[0].kind, ScriptedPlatform::Kind::Choice);
-  EXPECT_EQ(platform.events[0].text, FormatId(ids::RemovedInsulationProduct, "glava"));
+  EXPECT_EQ(platform.events[0].text, FormatId(ids::RemovedInsulationProduct, "glassull"));
   EXPECT_EQ(platform.events[0].entries, (std::vector<std::string>{"Glassull", "Steinull"}));
 }
 

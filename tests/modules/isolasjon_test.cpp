@@ -310,8 +310,8 @@ TEST_F(IsolasjonTest, DescribeAndThicknessNote) {
   layer.Source = 1;
   layer.HoseProduct = &Hose();
   layer.HoseSeries = Hose().Series[0];
-  EXPECT_EQ(layer.Describe(true), "Produkt:\nCellegummi\nTykkelse: AF-1 mm");
-  EXPECT_EQ(layer.ThicknessNote(28.0f), "AF-1 (13.0mm)");
+  EXPECT_EQ(layer.Describe(true), "Produkt:\nCellegummi\nTykkelse: SR-1 mm");
+  EXPECT_EQ(layer.ThicknessNote(28.0f), "SR-1 (13.0mm)");
 }
 
 TEST_F(IsolasjonTest, DiameterRangeQuestions) {
@@ -345,7 +345,7 @@ TEST_F(IsolasjonTest, DiameterRangeQuestions) {
   platform.answers = {false};
   EXPECT_FALSE(layer.CheckDiameterRange(100.0f));
   EXPECT_EQ(platform.Texts().back(),
-            FormatId(ids::MaxPipeDiameterForSeries, "Cellegummi", "AF-1", 89.0f));
+            FormatId(ids::MaxPipeDiameterForSeries, "Cellegummi", "SR-1", 89.0f));
 }
 
 TEST_F(IsolasjonTest, InputTableRows) {
@@ -479,7 +479,7 @@ TEST_F(IsolasjonTest, TypedThicknessThatIsAStandardOneOutsideItsRange) {
   platform.answers = {false};
   EXPECT_FALSE(edit.CheckOwnThickness());
   EXPECT_EQ(platform.Texts().back(),
-            FormatId(ids::OwnThicknessAboveStandardRange, "Cellegummi AF-1", 300.0f));
+            FormatId(ids::OwnThicknessAboveStandardRange, "Cellegummi SR-1", 300.0f));
 }
 
 }  // namespace

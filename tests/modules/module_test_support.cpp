@@ -36,15 +36,15 @@ void ModuleTest::SetUp() {
   user = std::make_unique<CEgendefDatabase>((dir / "egendef.dat").string());
 
   db->InsulationProducts.Append(MakeProduct("Glassull", {30.0f, 50.0f}));
-  auto rockwool = MakeProduct("Steinull", {40.0f, 80.0f});
-  rockwool->UseFlags[0] = 0;
-  rockwool->NotOuterLayer = 1;
-  rockwool->InsulationColour = Rgb(10, 20, 30);
-  rockwool->SurfaceColour = Rgb(40, 50, 60);
-  rockwool->SurfaceEmissivity = 0.8f;
-  db->InsulationProducts.Append(std::move(rockwool));
+  auto stoneWool = MakeProduct("Steinull", {40.0f, 80.0f});
+  stoneWool->UseFlags[0] = 0;
+  stoneWool->NotOuterLayer = 1;
+  stoneWool->InsulationColour = Rgb(10, 20, 30);
+  stoneWool->SurfaceColour = Rgb(40, 50, 60);
+  stoneWool->SurfaceEmissivity = 0.8f;
+  db->InsulationProducts.Append(std::move(stoneWool));
   db->HoseProducts.Append(
-      MakeHose("Cellegummi", "AF-1", {{22.0f, 9.0f}, {200.0f, 13.0f}}, 6.0f, 89.0f));
+      MakeHose("Cellegummi", "SR-1", {{22.0f, 9.0f}, {200.0f, 13.0f}}, 6.0f, 89.0f));
   user->UserProducts.Append(MakeProduct<CEgendefIsoProdukt>("Egen", {20.0f, 60.0f}));
 
   auto alu = std::make_unique<CMantling>();

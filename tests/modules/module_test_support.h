@@ -63,7 +63,7 @@ std::unique_ptr<CKorbuFlex> MakeHose(const std::string& name, const std::string&
 
 // Each test gets fresh databases, installed while it runs:
 //   products  Glassull (30, 50 mm), Steinull (40, 80 mm, not for pipes, inner
-//             layer only), Cellegummi hose (series "AF-1": 9 mm to 22 mm
+//             layer only), Cellegummi hose (series "SR-1": 9 mm to 22 mm
 //             pipes, 13 mm above)
 //   user      "Egen" (20, 60 mm)
 //   rows      jacketing "Alu", surface "Stål", inner jacketing "Duk",

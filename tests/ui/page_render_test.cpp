@@ -7,8 +7,6 @@
 #include <QColor>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +19,7 @@
 #include "output/page_layout.h"
 #include "output/tabell.h"
 #include "ui/qt_device.h"
+#include "ui_test_support.h"
 
 namespace kav {
 namespace {
@@ -76,17 +75,6 @@ class PageRenderTest : public ::testing::Test {
     return dark;
   }
 
-  static int PdfPages(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    int pages = 0;
-    const std::string marker = "/Type /Page";
-    for (auto at = pdf.find(marker); at != std::string::npos; at = pdf.find(marker, at + 1)) {
-      if (at + marker.size() < pdf.size() && pdf[at + marker.size()] != 's') ++pages;
-    }
-    return pages;
-  }
-
   QtScreenDevice screen_;
   std::unique_ptr<CHeader> header_;
   std::unique_ptr<CFooter> footer_;
@@ -137,7 +125,7 @@ TEST_F(PageRenderTest, PrintedPdfHasOneSheetPerPagePart) {
   const DeviceRect before = table.Rect;
   const std::string single = dir.filePath("en.pdf").toStdString();
   ASSERT_TRUE(PrintCurrentPageToPdf(single));
-  EXPECT_EQ(PdfPages(single), 1);
+  EXPECT_EQ(test::PdfPageCount(single), 1);
   EXPECT_FALSE(IsPrinting());
   EXPECT_EQ(table.Rect.left, before.left);  // back at screen scale
   EXPECT_EQ(table.Rect.right, before.right);
@@ -146,7 +134,7 @@ TEST_F(PageRenderTest, PrintedPdfHasOneSheetPerPagePart) {
                    230.0f);
   const std::string wide = dir.filePath("to.pdf").toStdString();
   ASSERT_TRUE(PrintCurrentPageToPdf(wide));
-  EXPECT_EQ(PdfPages(wide), 2);
+  EXPECT_EQ(test::PdfPageCount(wide), 2);
 }
 
 TEST_F(PageRenderTest, UnwritablePdfFails) {

@@ -5,26 +5,14 @@
 
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <fstream>
-#include <iterator>
 
 #include "fake_items.h"
 #include "ui/page_render.h"
 #include "ui/qt_device.h"
+#include "ui_test_support.h"
 
 namespace kav::test {
 namespace {
-
-int PdfPageCount(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  int pages = 0;
-  const std::string marker = "/Type /Page";
-  for (auto at = pdf.find(marker); at != std::string::npos; at = pdf.find(marker, at + 1)) {
-    if (at + marker.size() < pdf.size() && pdf[at + marker.size()] != 's') ++pages;
-  }
-  return pages;
-}
 
 class PrintTest : public ::testing::Test {
  protected:
@@ -61,7 +49,7 @@ TEST_F(PrintTest, APageTwiceAsWideAndHalfAgainAsHighPrintsOnFourSheets) {
     EXPECT_EQ(table.drawn[k].bottom, expected[k].bottom) << "sheet " << k;
     EXPECT_FLOAT_EQ(table.scales[k], 25.4f / 96.0f);  // the printer's scale
   }
-  EXPECT_EQ(PdfPageCount(printer_.outputFileName()), 4);
+  EXPECT_EQ(PdfPageCount(printer_.outputFileName().toStdString()), 4);
 
   // Back on screen: screen scale and the screen layout.
   EXPECT_FALSE(IsPrinting());

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/data_directory.h"
 
@@ -43,6 +45,17 @@ void PressButton(QWidget& window, const QString& text) {
   }
   ADD_FAILURE() << "no button " << text.toStdString() << " in "
                 << window.windowTitle().toStdString();
+}
+
+int PdfPageCount(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string pdf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int pages = 0;
+  const std::string marker = "/Type /Page";  // not "/Type /Pages"
+  for (auto at = pdf.find(marker); at != std::string::npos; at = pdf.find(marker, at + 1)) {
+    if (at + marker.size() < pdf.size() && pdf[at + marker.size()] != 's') ++pages;
+  }
+  return pages;
 }
 
 void ShowActive(QWidget& dialog) {

@@ -72,6 +72,9 @@ class ModalAnswers {
 // Presses the button with that text in a message box or dialog.
 void PressButton(QWidget& window, const QString& text);
 
+// The number of pages in a PDF file.
+int PdfPageCount(const std::string& path);
+
 // Shows a dialog as the active window, as the user sees it.
 void ShowActive(QWidget& dialog);
 

@@ -349,6 +349,15 @@ void FlatVertical(QPainter& p, const Look& look, const std::vector<Slab>& fromAi
   Decorate(p, look, spots);
 }
 
+// A wall insulated on the outside: steel, insulation, jacketing.
+void FlatOutside(QPainter& p, const Look& look, bool vertical) {
+  if (vertical) {
+    FlatVertical(p, look, {{4, look.jacket}, {34, look.insulation}, {12, look.steel}});
+  } else {
+    FlatHorizontal(p, look, {{10, look.steel}, {30, look.insulation}, {4, look.jacket}});
+  }
+}
+
 // The heat-loss geometries: 0 pipe, 1 circular duct, 2 rectangular duct,
 // 3 rectangular duct insulated inside, 4 flat surface, 5 flat surface
 // insulated inside.
@@ -367,11 +376,7 @@ void HeatLossObject(QPainter& p, const Look& look, int geometry, bool vertical) 
       RectDuctInside(p, look, vertical, true, look.surface);
       break;
     case 4:
-      if (vertical) {
-        FlatVertical(p, look, {{4, look.jacket}, {34, look.insulation}, {12, look.steel}});
-      } else {
-        FlatHorizontal(p, look, {{10, look.steel}, {30, look.insulation}, {4, look.jacket}});
-      }
+      FlatOutside(p, look, vertical);
       break;
     default:
       if (vertical) {
@@ -404,11 +409,7 @@ void CondensationObject(QPainter& p, const Look& look, int type, bool vertical) 
       RectDuctInside(p, look, vertical, false, look.jacket);
       break;
     case 5:
-      if (vertical) {
-        FlatVertical(p, look, {{4, look.jacket}, {34, look.insulation}, {12, look.steel}});
-      } else {
-        FlatHorizontal(p, look, {{10, look.steel}, {30, look.insulation}, {4, look.jacket}});
-      }
+      FlatOutside(p, look, vertical);
       break;
     default:
       if (vertical) {
