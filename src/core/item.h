@@ -31,7 +31,6 @@ class CItem : public CObject {
   // Called on a user of a database row that has been replaced by `item`;
   // the user stores it in its reference field of the item's kind.
   virtual void ReplaceReference(CItem* item);
-  int EditInputFor(int) { return EditInput(); }
 };
 
 class CListItem : public CItem {

@@ -20,7 +20,6 @@ class CFooter : public CPageBand {
 
   void Layout() override;
 
-  const std::array<std::string, 2>& ContactLines() const { return contact_; }
   // "Side 1/2": the page number of a page column (from 0).
   static std::string PageNumberText(int column, int columnCount);
 

@@ -93,8 +93,6 @@ class CGraph : public CGraphicsItem {
   const std::vector<GraphTick>& XTicks() const { return xTicks_; }
   const std::vector<GraphTick>& YTicks() const { return yTicks_; }
   bool HasZeroLine() const { return zeroLine_; }
-  // Where x = 0 and y = 0 fall, from the graph's top-left corner.
-  DevicePoint Zero() const { return zero_; }
   int PlotLeft() const { return plotLeft_; }
   int PlotBottom() const { return plotBottom_; }
 

@@ -31,7 +31,6 @@ class SurroundingsGroup final : public QGroupBox {
 
   NumberField& Ambient() const { return *ambient_; }
   NumberField& Wind() const { return *wind_; }
-  NumberField& Coefficient() const { return *coefficient_; }
   QPushButton* ClimateButton() const { return climate_; }
 
   // Outdoors "vindhastigheten" 0.1 to 50 m/s; with the user's coefficient
