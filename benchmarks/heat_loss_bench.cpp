@@ -7,7 +7,7 @@
 #include "core/data_directory.h"
 #include "core/scripted_platform.h"
 #include "modules/kav_doc.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include "core/platform.h"
 #include "modules/kav_doc.h"
 #include "output/page_layout.h"
-#include "ui/page_render.h"
-#include "ui/qt_device.h"
-#include "ui/qt_pictures.h"
+#include "ui/render/page_render.h"
+#include "ui/render/qt_device.h"
+#include "ui/render/qt_pictures.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/item.h"
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "data/sub_list.h"
 
 namespace kav {

@@ -9,7 +9,7 @@
 
 #include "core/formulas.h"
 #include "core/item.h"
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "data/sub_list.h"
 
 namespace kav {

@@ -7,7 +7,7 @@
 
 #include "core/archive.h"
 #include "core/item.h"
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "data/row_edit.h"
 
 namespace kav {

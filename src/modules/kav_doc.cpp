@@ -1,32 +1,41 @@
 #include "modules/kav_doc.h"
 
+#include <utility>
+
 #include "core/file_io.h"
 #include "core/platform.h"
 #include "core/strings.h"
 #include "data/reference_data.h"
-#include "modules/frost_modul.h"
-#include "modules/innvendig_kondens_modul.h"
-#include "modules/kanal_temp_modul.h"
-#include "modules/lyd_modul.h"
+#include "modules/frost/frost_modul.h"
+#include "modules/innvendig_kondens/innvendig_kondens_modul.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
+#include "modules/lyd/lyd_modul.h"
 #include "modules/module_classes.h"
-#include "modules/okonomi_modul.h"
-#include "modules/tank_temp_modul.h"
-#include "modules/utvendig_kondens_modul.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/okonomi/okonomi_modul.h"
+#include "modules/tank_temp/tank_temp_modul.h"
+#include "modules/utvendig_kondens/utvendig_kondens_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 #include "output/page_context.h"
 #include "output/page_layout.h"
 
 namespace kav {
 
+namespace {
+
+// Each module class in the place the module table gives it.
+template <class... Modules, std::size_t... I>
+ModuleSet MakeModules(std::index_sequence<I...>) {
+  static_assert(((Modules::kPage == static_cast<int>(I)) && ...));
+  static_assert(((kModules[I].className == Modules::kClassName) && ...));
+  return {std::make_unique<Modules>()...};
+}
+
+}  // namespace
+
 ModuleSet CreateModules() {
-  return {std::make_unique<CVarmeTapModul>(),
-          std::make_unique<CKanalTempModul>(),
-          std::make_unique<CTankTempModul>(),
-          std::make_unique<CUtvendigKondensModul>(),
-          std::make_unique<CInnvendigKondensModul>(),
-          std::make_unique<CFrostModul>(),
-          std::make_unique<CLydModul>(),
-          std::make_unique<COkonomiModul>()};
+  return MakeModules<CVarmeTapModul, CKanalTempModul, CTankTempModul, CUtvendigKondensModul,
+                     CInnvendigKondensModul, CFrostModul, CLydModul, COkonomiModul>(
+      std::make_index_sequence<kModuleCount>());
 }
 
 CKavDoc::CKavDoc() {

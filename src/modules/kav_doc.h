@@ -11,6 +11,7 @@
 
 #include "core/archive.h"
 #include "core/kav_modul.h"
+#include "core/module_table.h"
 #include "core/project.h"
 #include "data/database.h"
 #include "data/egendef_database.h"
@@ -21,12 +22,8 @@
 
 namespace kav {
 
-inline constexpr int kModuleCount = 8;
-
 using ModuleSet = std::array<std::unique_ptr<CKavModul>, kModuleCount>;
-// The eight modules in index order: heat loss, flowing media, tank
-// temperature, external condensation, internal condensation, frost
-// protection, sound trap, economic insulation.
+// The eight modules in the order of the module table (core/module_table.h).
 ModuleSet CreateModules();
 
 class CKavDoc {

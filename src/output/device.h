@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/kav_modul.h"
+#include "core/colour.h"
 
 namespace kav {
 

@@ -1,5 +1,6 @@
 #include "output/header.h"
 
+#include "core/module_table.h"
 #include "core/strings.h"
 #include "output/page_context.h"
 #include "output/page_layout.h"
@@ -12,32 +13,16 @@ namespace {
 constexpr double kProgramVersion = 5.1;
 constexpr const char* kHelpTopic = "::/html/header.htm";
 
-struct PageInfo {
-  int titleId;
-  const char* initialPicture;
-};
-
-constexpr std::array<PageInfo, kPageCount> kPages = {{
-    {ids::HeatLossCalculation, "MATERIALTYPEX0"},
-    {ids::PageTitleFlowingMedia, "KANALRORX0"},
-    {ids::PageTitleTank, "TANKTYPEX0"},
-    {ids::ExternalCondensationHeading, "MATERIALTYPEX0"},
-    {ids::InternalCondensationHeading, "KANALX0"},
-    {ids::PageTitleFrost, "RORX0"},
-    {ids::SoundTrapCalculation, "KANALTYPEX1"},
-    {ids::EconomicInsulation, "MATERIALTYPEX0"},
-}};
-
 }  // namespace
 
 CHeader::CHeader(int page)
     : page_(page),
       programTitle_(Str(ids::ProgramTitle)),
-      pageTitle_(Str(kPages.at(static_cast<std::size_t>(page)).titleId)) {
+      pageTitle_(Str(ModuleAt(page).pageTitle)) {
   HelpTopic = kHelpTopic;
   if (auto logo = CurrentPictureProvider().Load("HEADER")) logo_ = Recolour(*logo, {});
   FormatLines();
-  RebuildPicture(kPages.at(static_cast<std::size_t>(page)).initialPicture);
+  RebuildPicture(ModuleAt(page).startPicture);
   Layout();
   AddToPage(page, this);
 }

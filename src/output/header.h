@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "output/page_band.h"
 
 namespace kav {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "core/project.h"
 
 namespace kav {

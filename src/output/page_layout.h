@@ -9,13 +9,15 @@
 // are the printer's and the fonts are rescaled to printer units.
 #include <vector>
 
+#include "core/module_table.h"
 #include "output/device.h"
 
 namespace kav {
 
 class CGraphicsItem;
 
-inline constexpr int kPageCount = 8;
+// One page per module.
+inline constexpr int kPageCount = kModuleCount;
 inline constexpr float kScreenMmPerUnit = 0.254f;
 inline constexpr Colour kTextColour = Rgb(0, 0, 0);
 // The background of a selected table or graph on screen.

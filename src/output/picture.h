@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/kav_modul.h"
+#include "core/colour.h"
 #include "output/device.h"
 
 namespace kav {

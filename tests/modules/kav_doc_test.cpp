@@ -10,7 +10,7 @@
 #include "core/file_io.h"
 #include "core/scripted_platform.h"
 #include "core/strings.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 #include "output/page_layout.h"
 
 namespace kav {

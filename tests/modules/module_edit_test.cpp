@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "module_test_support.h"
-#include "modules/kanal_temp_modul.h"
-#include "modules/module_picture.h"
-#include "modules/okonomi_modul.h"
-#include "modules/tank_temp_modul.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
+#include "modules/common/module_picture.h"
+#include "modules/okonomi/okonomi_modul.h"
+#include "modules/tank_temp/tank_temp_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 #include "output/page_layout.h"
 
 namespace kav::test {

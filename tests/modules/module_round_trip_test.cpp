@@ -7,14 +7,14 @@
 
 #include "core/strings.h"
 #include "module_test_support.h"
-#include "modules/frost_modul.h"
-#include "modules/innvendig_kondens_modul.h"
-#include "modules/kanal_temp_modul.h"
-#include "modules/lyd_modul.h"
-#include "modules/okonomi_modul.h"
-#include "modules/tank_temp_modul.h"
-#include "modules/utvendig_kondens_modul.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/frost/frost_modul.h"
+#include "modules/innvendig_kondens/innvendig_kondens_modul.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
+#include "modules/lyd/lyd_modul.h"
+#include "modules/okonomi/okonomi_modul.h"
+#include "modules/tank_temp/tank_temp_modul.h"
+#include "modules/utvendig_kondens/utvendig_kondens_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 #include "output/page_layout.h"
 
 namespace kav::test {

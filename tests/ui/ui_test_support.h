@@ -14,7 +14,7 @@
 
 #include "../core/scoped_editor.h"
 #include "core/editors.h"
-#include "ui/qt_settings.h"
+#include "ui/platform/qt_settings.h"
 
 class QDialog;
 class QMessageBox;

@@ -13,7 +13,7 @@
 #include "core/strings.h"
 #include "data/reference_data.h"
 #include "modules/kav_doc.h"
-#include "modules/varme_tap_modul.h"
+#include "modules/varme_tap/varme_tap_modul.h"
 
 namespace {
 

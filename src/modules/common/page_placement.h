@@ -1,0 +1,22 @@
+#pragma once
+// Where a module puts a table under the one above it: at the left margin,
+// 10 mm below; when the page has no room left for it, at the top of the
+// next page column.
+#include "modules/common/table_rows.h"
+#include "output/graphics_item.h"
+#include "output/tabell.h"
+
+namespace kav {
+
+inline constexpr float kLeftMarginMm = 20.0f;
+inline constexpr float kItemGapMm = 10.0f;
+// Where tables start in a further page column, under the header.
+inline constexpr float kColumnTopMm = 75.0f;
+
+// Fills `table` with `rows` 10 mm below `above`; if its bottom edge plus
+// 10 mm would pass the page height, it goes to the next page column at
+// 75 mm instead.
+void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                              const CGraphicsItem& above);
+
+}  // namespace kav

@@ -1,0 +1,65 @@
+#include "modules/frost/frost_modul.h"
+
+#include <array>
+
+#include "core/string_ids.h"
+#include "modules/common/module_inputs.h"
+#include "modules/common/module_picture.h"
+
+namespace kav {
+
+CFrostModul::CFrostModul() : CPageModul(kPage) {
+  SetUpItems();
+  ClearResults();
+}
+
+void CFrostModul::SetUpItems() {
+  static constexpr std::array kResultHeadings = {ids::FrostHeading, ids::ResultsHeading};
+  static constexpr std::array kResultRows = {ids::CoolingTime, ids::FreezingTime,
+                                             ids::TotalFrostBurstTime, ids::PowerToAvoidFreezing,
+                                             ids::OuterHeatTransferCoefficientShort};
+  static constexpr std::array kInputHeadings = {ids::FrostHeading, ids::InputValuesHeading};
+  static constexpr std::array kInputRows = {ids::FrostHeading};
+  ResultTable.SetUp(20.0f, 75.0f, 4.0f, 2.0f, "%.1f", kResultHeadings, kResultRows, {}, 170.0f);
+  InputTable.SetUp(20.0f, 120.0f, 4.0f, 2.0f, "%.1f", kInputHeadings, kInputRows, {}, 170.0f);
+}
+
+void CFrostModul::Reset() {
+  static_cast<FrostInputs&>(*this) = FrostInputs();
+  SetUpItems();
+  ClearResults();
+}
+
+int CFrostModul::EditInput() {
+  return EditModuleInputs<FrostInputs>(*this, *this);
+}
+
+void CFrostModul::Serialize(CArchive& ar) {
+  Insulation.Serialize(ar);
+  ar.Float(AmbientTemperature);
+  ar.Float(FreezingDegree);
+  ar.Float(Diameter);
+  ar.Float(StartTemperature);
+  ar.Word(Surroundings);
+  ar.Word(ResultsValid);
+  ar.Float(WindSpeed);
+  ar.Float(OuterCoefficient);
+  ar.Long(Vertical);
+  FinishReading(ar);
+}
+
+std::string CFrostModul::PictureName(ColourRecord& colours) const {
+  if (ResultsValid == 0) return "RORX0";
+  Insulation.AddPictureColours(colours, kKeyOlive, kKeyYellow);
+  return NumberedPicture("ROR", Vertical);
+}
+
+void CFrostModul::ShowResults() {
+  SetResultsShown({&ResultTable, &InputTable}, true);
+}
+
+void CFrostModul::ClearResults() {
+  SetResultsShown({&ResultTable, &InputTable}, false);
+}
+
+}  // namespace kav

@@ -1,0 +1,98 @@
+#include "modules/varme_tap/varme_tap_modul.h"
+
+#include <array>
+
+#include "core/string_ids.h"
+#include "modules/common/module_inputs.h"
+#include "modules/common/module_picture.h"
+
+namespace kav {
+
+CVarmeTapModul::CVarmeTapModul() : CPageModul(kPage) {
+  SetUpItems();
+  ClearResults();
+}
+
+void CVarmeTapModul::SetUpItems() {
+  static constexpr std::array kResultHeadings = {ids::HeatLossCalculation, ids::ResultsHeading};
+  static constexpr std::array kInputHeadings = {ids::HeatLossCalculation, ids::InputValuesHeading};
+  static constexpr std::array kPlaceholder = {ids::HeatLossCalculation};
+  static constexpr std::array kTextLines = {ids::InternalInsulationLine1,
+                                            ids::InternalInsulationLine2};
+  ResultTable.SetUp(20.0f, 75.0f, 4.0f, 2.0f, "%.1f", kResultHeadings, kPlaceholder, {}, 170.0f);
+  ResultTable.HelpTopic = "::/html/varmetap_restabell.htm";
+  InputTable.SetUp(20.0f, 20.0f, 4.0f, 2.0f, "%.1f", kInputHeadings, kPlaceholder, {}, 170.0f);
+  InputTable.HelpTopic = "::/html/varmetap_inputtabell.htm";
+  InternalInsulationText.SetUp(ids::InternalInsulationTitle, kTextLines, 20.0f, 20.0f);
+}
+
+void CVarmeTapModul::Reset() {
+  static_cast<VarmeTapInputs&>(*this) = VarmeTapInputs();
+  SetUpItems();
+  ClearResults();
+}
+
+int CVarmeTapModul::EditInput() {
+  return EditModuleInputs<VarmeTapInputs>(*this, *this);
+}
+
+void CVarmeTapModul::Serialize(CArchive& ar) {
+  Layer1.Serialize(ar);
+  Layer2.Serialize(ar);
+  SerializeList(ar, Accessories);
+  ar.Word(CalcEnergy);
+  ar.Word(Criterion);
+  ar.Word(Geometry);
+  ar.Float(MediumTemperature);
+  ar.Word(HasAccessories);
+  ar.Float(AmbientTemperature);
+  ar.Float(GivenSurfaceTemperature);
+  ar.Float(Diameter);
+  ar.Float(Width);
+  ar.Float(Height);
+  ar.Float(Length);
+  ar.Float(Area);
+  ar.Word(TwoLayers);
+  ar.Word(Surroundings);
+  ar.Float(WindSpeed);
+  ar.Float(OuterCoefficient);
+  ar.Float(OperatingHours);
+  ar.Float(EnergyPrice);
+  ar.Float(GivenMaxHeatLoss);
+  ar.Word(ResultsValid);
+  ar.Long(Vertical);
+  ar.Float(Co2Factor);
+  ar.Long(UninsulatedHangers);
+  FinishReading(ar);
+}
+
+void VarmeTapInputs::PictureColours(ColourRecord& colours) const {
+  if (IsInternal()) {
+    colours.Add(kKeyOlive, Layer1.InsulationColour());
+    colours.Add(kKeyYellow, Layer1.FacingColour());
+    colours.Add(kKeyBlue, Layer1.OuterSurfaceColour());
+  } else {
+    // The insulation next to the object, and the surface of the outermost
+    // layer.
+    const CIsolasjon& outer = TwoLayers != 0 && Criterion == 0 ? Layer2 : Layer1;
+    colours.Add(kKeyOlive, Layer1.InsulationColour());
+    colours.Add(kKeyYellow, outer.OuterSurfaceColour());
+  }
+}
+
+std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
+  if (ResultsValid == 0) return "MATERIALTYPEX0";
+  PictureColours(colours);
+  return NumberedPicture("MATERIALTYPE", Vertical * 6 + Geometry);
+}
+
+void CVarmeTapModul::ShowResults() {
+  SetResultsShown({&ResultTable, &InputTable}, true);
+  ShowTextBelow(InternalInsulationText, InputTable, IsInternal());
+}
+
+void CVarmeTapModul::ClearResults() {
+  SetResultsShown({&ResultTable, &InputTable, &InternalInsulationText}, false);
+}
+
+}  // namespace kav

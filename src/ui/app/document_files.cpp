@@ -1,0 +1,136 @@
+#include "ui/app/document_files.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "core/strings.h"
+#include "modules/kav_doc.h"
+
+namespace kav {
+namespace {
+
+// The document template's parts: title, default name, type, filter, suffix.
+QString TemplatePart(int index) {
+  return QString::fromStdString(Str(ids::DocumentTemplate)).split(QLatin1Char('\n')).value(index);
+}
+
+QString DefaultName() {
+  return TemplatePart(1);
+}
+QString DocumentFilter() {
+  return TemplatePart(3);
+}
+
+QString ChooseSavePath(QWidget* parent, const QString& caption, const QString& filter,
+                       const QString& suffix, const QString& suggested) {
+  QFileDialog dialog(parent, caption, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+SaveAnswer AskSave(QWidget* parent, const QString& name) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(Str(ids::AppTitle)),
+                  QStringLiteral("Vil du lagre endringene i %1?").arg(name), QMessageBox::NoButton,
+                  parent);
+  box.addButton(QMessageBox::Yes)->setText(QString::fromStdString(Str(ids::Yes)));
+  box.addButton(QMessageBox::No)->setText(QString::fromStdString(Str(ids::No)));
+  box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Avbryt"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return SaveAnswer::Yes;
+    case QMessageBox::No:
+      return SaveAnswer::No;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+}  // namespace
+
+FilePrompts DialogPrompts(QWidget* parent) {
+  FilePrompts prompts;
+  prompts.askSave = [parent](const QString& name) { return AskSave(parent, name); };
+  prompts.openPath = [parent](const QString& directory) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Åpne"), directory,
+                                        DocumentFilter());
+  };
+  prompts.savePath = [parent](const QString& suggested) {
+    return ChooseSavePath(parent, QStringLiteral("Lagre som"), DocumentFilter(),
+                          QStringLiteral("kav"), suggested);
+  };
+  prompts.textPath = [parent](const QString& suggested) {
+    return ChooseSavePath(parent, QStringLiteral("Lagre resultater i en tekstfil"),
+                          QString::fromStdString(Str(ids::TextFileFilter)), QStringLiteral("txt"),
+                          suggested);
+  };
+  return prompts;
+}
+
+QString DocumentName(const CKavDoc& doc) {
+  if (doc.PathName().empty()) return DefaultName();
+  return QString::fromStdString(doc.PathName().filename().string());
+}
+
+DocumentFiles::DocumentFiles(CKavDoc& doc, FilePrompts prompts)
+    : doc_(doc), prompts_(std::move(prompts)) {}
+
+QString DocumentFiles::DocumentDirectory() const {
+  if (!doc_.PathName().empty()) {
+    return QString::fromStdString(doc_.PathName().parent_path().string());
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+bool DocumentFiles::SaveModified() {
+  if (!doc_.IsModified()) return true;
+  switch (prompts_.askSave(DocumentName(doc_))) {
+    case SaveAnswer::Yes:
+      return Save();
+    case SaveAnswer::No:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool DocumentFiles::Open() {
+  if (!SaveModified()) return false;
+  const QString path = prompts_.openPath(DocumentDirectory());
+  return !path.isEmpty() && OpenPath(path);
+}
+
+bool DocumentFiles::OpenPath(const QString& path) {
+  return doc_.Open(QFileInfo(path).absoluteFilePath().toStdString());
+}
+
+bool DocumentFiles::Save() {
+  if (doc_.PathName().empty()) return SaveAs();
+  return doc_.Save(doc_.PathName());
+}
+
+bool DocumentFiles::SaveAs() {
+  const QString suggested =
+      doc_.PathName().empty() ? QDir(DocumentDirectory()).filePath(DefaultName() + TemplatePart(4))
+                              : QString::fromStdString(doc_.PathName().string());
+  const QString path = prompts_.savePath(suggested);
+  return !path.isEmpty() && doc_.Save(path.toStdString());
+}
+
+bool DocumentFiles::SaveResultsText() {
+  const QString name = QFileInfo(DocumentName(doc_)).completeBaseName() + QStringLiteral(".txt");
+  const QString path = prompts_.textPath(QDir(DocumentDirectory()).filePath(name));
+  return !path.isEmpty() && doc_.WriteResultsText(path.toStdString());
+}
+
+}  // namespace kav

@@ -1,0 +1,85 @@
+#pragma once
+// The main window: the menu, the toolbar, the bar of the eight module tabs
+// and the page view. The tabs and the "Vis" menu follow the document's
+// active module; the title shows the document's name, "*" while it has
+// unsaved changes, and "KAV".
+#include <QMainWindow>
+#include <array>
+
+#include "ui/app/document_files.h"
+#include "ui/app/page_printer.h"
+
+class QAction;
+class QTabBar;
+class QToolBar;
+
+namespace kav {
+
+class CKavDoc;
+class CKavView;
+
+// The menu commands.
+struct FrameActions {
+  QAction* fileNew = nullptr;
+  QAction* fileOpen = nullptr;
+  QAction* fileSave = nullptr;
+  QAction* fileSaveAs = nullptr;
+  QAction* saveResults = nullptr;
+  QAction* print = nullptr;
+  QAction* printPreview = nullptr;
+  QAction* printSetup = nullptr;
+  QAction* exit = nullptr;
+  QAction* copyText = nullptr;
+  QAction* copyPicture = nullptr;
+  QAction* project = nullptr;
+  QAction* input = nullptr;
+  QAction* database = nullptr;
+  QAction* toolbar = nullptr;
+  std::array<QAction*, 8> modules{};
+  QAction* helpContents = nullptr;
+  QAction* about = nullptr;
+};
+
+class CMainFrame final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CKavDoc& doc, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  const FrameActions& Actions() const { return actions_; }
+  CKavView& View() const { return *view_; }
+  QTabBar& Tabs() const { return *tabs_; }
+  QToolBar& ToolBar() const { return *toolbar_; }
+  DocumentFiles& Files() { return files_; }
+
+  // The tab and the "Vis" entry of the module.
+  void SelectTab(int module);
+  void UpdateTitle();
+
+ signals:
+  // The user closes the window and the document may go; the window still
+  // has its placement.
+  void closing();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateTabs();
+  // Runs a document command and shows the document's state afterwards.
+  void Run(const std::function<void()>& command);
+
+  CKavDoc& doc_;
+  FrameActions actions_;
+  CKavView* view_;
+  QTabBar* tabs_;
+  QToolBar* toolbar_ = nullptr;
+  DocumentFiles files_;
+  PagePrinter printer_;
+};
+
+}  // namespace kav

@@ -1,0 +1,47 @@
+#include "ui/app/register_dialogs.h"
+
+#include "core/editors.h"
+#include "data/egendef_database.h"
+#include "data/iso_produkt.h"
+#include "data/klima.h"
+#include "modules/insulation/isolasjon_edit.h"
+#include "modules/insulation/tilleggsutstyr.h"
+#include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/database/egendef_database_dlg.h"
+#include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/database/iso_tykkelse_dlg.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
+#include "ui/database/klima_dlg.h"
+#include "ui/database/klimasted_dlg.h"
+#include "ui/app/project_dlg.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/varme_tap/varmetap_dlg.h"
+
+namespace kav {
+namespace {
+
+// The dialog edits the object it is given; true after OK.
+template <class Dialog, class T>
+void Register() {
+  Editors::Register<T>([](T& object) {
+    Dialog dialog(object, QtPlatform::DialogParent());
+    return dialog.exec() == QDialog::Accepted;
+  });
+}
+
+}  // namespace
+
+void RegisterDialogs() {
+  RegisterProjectDialog();
+  Register<CVarmetapDlg, VarmeTapInputs>();
+  Register<CIsolasjonDlg, IsolasjonEdit>();
+  Register<CTilleggsutstyrDlg, TilleggsutstyrEdit>();
+  Register<CKlimaDlg, ClimateChoice>();
+  Register<CKlimastedDlg, CKlimasted>();
+  Register<CEgendefDatabaseDlg, UserDatabaseLists>();
+  Register<CEgendefIsoProduktDlg, CEgendefIsoProdukt>();
+  Register<CIsoTykkelseDlg, CIsoTykkelse>();
+}
+
+}  // namespace kav

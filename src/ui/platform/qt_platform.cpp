@@ -1,0 +1,106 @@
+#include "ui/platform/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/strings.h"
+#include "ui/platform/help_viewer.h"
+#include "ui/platform/replacement_dlg.h"
+
+namespace kav {
+namespace {
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Stop:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// A message box with the program's title and Norwegian button texts.
+class MessageBox {
+ public:
+  MessageBox(const std::string& text, Icon icon)
+      : box_(ToQtIcon(icon), QString::fromStdString(Str(ids::AppTitle)),
+             QString::fromStdString(text), QMessageBox::NoButton, QtPlatform::DialogParent()) {
+    box_.setObjectName(QStringLiteral("kavMessage"));
+  }
+  QPushButton* Add(QMessageBox::StandardButton button, const QString& text) {
+    QPushButton* added = box_.addButton(button);
+    added->setText(text);
+    return added;
+  }
+  // The button the user pressed.
+  QMessageBox::StandardButton Run() {
+    box_.exec();
+    return box_.standardButton(box_.clickedButton());
+  }
+
+ private:
+  QMessageBox box_;
+};
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+QWidget* QtPlatform::DialogParent() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return QApplication::activeWindow();
+}
+
+void QtPlatform::ShowMessage(const std::string& text, Icon icon) {
+  MessageBox box(text, icon);
+  box.Add(QMessageBox::Ok, QStringLiteral("OK"));
+  box.Run();
+}
+
+bool QtPlatform::AskOkCancel(const std::string& text, Icon icon) {
+  MessageBox box(text, icon);
+  box.Add(QMessageBox::Ok, QStringLiteral("OK"));
+  box.Add(QMessageBox::Cancel, QStringLiteral("Avbryt"));
+  return box.Run() == QMessageBox::Ok;
+}
+
+bool QtPlatform::AskYesNo(const std::string& text, Icon icon) {
+  MessageBox box(text, icon);
+  box.Add(QMessageBox::Yes, QString::fromStdString(Str(ids::Yes)));
+  box.Add(QMessageBox::No, QString::fromStdString(Str(ids::No)));
+  return box.Run() == QMessageBox::Yes;
+}
+
+int QtPlatform::Choose(const ChoiceRequest& request) {
+  if (request.entries.empty()) return -1;
+  CDatabaseverdiBorteDlg dialog(request, DialogParent());
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+bool QtPlatform::ShowHelp(const std::string& topic) {
+  return Help().ShowTopic(topic);
+}
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+  std::string plain = text;
+  if (!plain.empty() && plain.back() == '\0') plain.pop_back();
+  QGuiApplication::clipboard()->setText(QString::fromStdString(plain));
+}
+
+HelpViewer& QtPlatform::Help() {
+  if (!help_) help_ = std::make_unique<HelpViewer>();
+  return *help_;
+}
+
+}  // namespace kav

@@ -1,0 +1,36 @@
+#include "ui/widgets/dialog_layout.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "ui/widgets/dialog_fields.h"
+
+namespace kav {
+
+QLabel* FieldLabel(const QString& text, QWidget* field) {
+  auto* label = new QLabel(text);
+  label->setBuddy(field);
+  return label;
+}
+
+QLabel* AddFieldRow(QGridLayout& grid, const QString& label, QWidget* field, int indent) {
+  const int row = grid.rowCount();
+  QLabel* text = FieldLabel(label, field);
+  text->setIndent(indent);
+  grid.addWidget(text, row, 0);
+  grid.addWidget(field, row, 1);
+  return text;
+}
+
+NumberField* MakeNumberField(QWidget* parent, float value, const char* format) {
+  auto* field = new NumberField(parent);
+  field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")) + 16);
+  field->SetValue(value, format);
+  return field;
+}
+
+void ReadNumber(const NumberField& field, float& value) {
+  if (const std::optional<float> number = field.Value()) value = *number;
+}
+
+}  // namespace kav

@@ -1,0 +1,50 @@
+// The input dialogs fit on a 1366 x 768 screen, with room for a title bar
+// and a task bar, in their largest forms.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+#include "data/egendef_database.h"
+#include "input_dialog_fixture.h"
+#include "modules/insulation/isolasjon_edit.h"
+#include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
+#include "ui/modules/varme_tap/varmetap_dlg.h"
+
+namespace kav::test {
+namespace {
+
+constexpr int kScreenWidth = 1366;
+constexpr int kScreenHeight = 768 - 30 - 40;  // less a title bar and a task bar
+
+class DialogSizeTest : public InputDialogTest {
+ protected:
+  static void ExpectFits(QDialog& dialog) {
+    dialog.adjustSize();
+    const QSize size = dialog.size();
+    EXPECT_LE(size.width(), kScreenWidth) << dialog.windowTitle().toStdString();
+    EXPECT_LE(size.height(), kScreenHeight) << dialog.windowTitle().toStdString();
+    EXPECT_GE(size.width(), dialog.minimumSizeHint().width());
+  }
+};
+
+TEST_F(DialogSizeTest, TheLargestDialogsFitOnASmallLaptopScreen) {
+  VarmeTapInputs inputs;
+  inputs.TwoLayers = 1;
+  inputs.HasAccessories = 1;
+  CVarmetapDlg heatLoss(inputs);
+  ExpectFits(heatLoss);
+
+  // Insulation inside a duct: the facing and the duct surface as well.
+  IsolasjonEdit internal(CIsolasjon(3, 1, 1), 0.0f);
+  CIsolasjonDlg layer(internal);
+  ExpectFits(layer);
+
+  CEgendefIsoProdukt product;
+  CEgendefIsoProduktDlg userProduct(product);
+  ExpectFits(userProduct);
+}
+
+}  // namespace
+}  // namespace kav::test

@@ -1,0 +1,262 @@
+// kav_screens: renders the program's windows to PNG files, off screen, for
+// looking them over: the main window on each of the eight tabs with a
+// document open, each start-up window and dialog, and the input dialogs
+// with the open document's inputs.
+//
+//   kav_screens OUTDIR DOCUMENT.kav
+//
+// The settings and the data files are temporary copies; the user's own are
+// not touched.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/data_directory.h"
+#include "core/project.h"
+#include "core/scripted_platform.h"
+#include "modules/insulation/isolasjon_edit.h"
+#include "modules/kav_doc.h"
+#include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/app/about_dlg.h"
+#include "ui/database/egendef_database_dlg.h"
+#include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/platform/help_viewer.h"
+#include "ui/database/iso_tykkelse_dlg.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
+#include "ui/app/kav_app.h"
+#include "ui/database/klima_dlg.h"
+#include "ui/database/klimasted_dlg.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/new_doc_dlg.h"
+#include "ui/app/project_dlg.h"
+#include "ui/platform/qt_settings.h"
+#include "ui/platform/replacement_dlg.h"
+#include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/app/title_dlg.h"
+#include "ui/modules/varme_tap/varmetap_dlg.h"
+
+namespace {
+
+const char* const kTabFiles[kav::kModuleCount] = {
+    "varmetap", "stromning", "tank", "utv-kondens", "innv-kondens", "frost", "lydfelle", "okonomi",
+};
+
+// The window as grabbed, under a plain title bar with its caption (off
+// screen, windows have no frame of their own).
+QImage WithTitleBar(QWidget& window) {
+  const QPixmap content = window.grab();
+  const int bar = 28;
+  QImage image(content.width(), content.height() + bar, QImage::Format_RGB32);
+  image.fill(QColor(0x3c, 0x3f, 0x44));
+  QPainter painter(&image);
+  painter.drawPixmap(0, bar, content);
+  QFont font = window.font();
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(
+      QRect(10, 0, content.width() - 20, bar), Qt::AlignVCenter | Qt::AlignLeft,
+      window.windowTitle().replace(QStringLiteral("[*]"),
+                                   window.isWindowModified() ? QStringLiteral("*") : QString()));
+  return image;
+}
+
+bool Save(QWidget& window, const QDir& dir, const QString& name) {
+  window.show();
+  QApplication::processEvents();
+  const QString path = dir.filePath(name + QStringLiteral(".png"));
+  if (!WithTitleBar(window).save(path)) {
+    std::fprintf(stderr, "kav_screens: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  window.hide();
+  return true;
+}
+
+bool SaveMainWindow(kav::CKavApp& app, const QDir& dir) {
+  kav::CMainFrame& frame = app.Frame();
+  frame.setWindowState(Qt::WindowNoState);
+  frame.resize(1280, 900);
+  bool ok = true;
+  for (int module = 0; module < kav::kModuleCount; ++module) {
+    app.Document().SetActiveModule(module);
+    frame.UpdateTitle();
+    ok = Save(frame, dir, QStringLiteral("main-%1-%2").arg(module).arg(kTabFiles[module])) && ok;
+  }
+  return ok;
+}
+
+bool SaveDialogs(kav::Settings& settings, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::CTitleDlg winter(settings, 1, parent);
+  ok = Save(winter, dir, QStringLiteral("welcome-winter")) && ok;
+  kav::CTitleDlg summer(settings, 7, parent);
+  ok = Save(summer, dir, QStringLiteral("welcome-summer")) && ok;
+  kav::CNewDocDlg gettingStarted(settings, parent);
+  ok = Save(gettingStarted, dir, QStringLiteral("getting-started")) && ok;
+  kav::CAboutDlg about(settings, parent);
+  ok = Save(about, dir, QStringLiteral("about")) && ok;
+
+  kav::CProject project;
+  project.ProjectName = "Sykehjem Nordbyen, tekniske anlegg";
+  project.Engineer = "Kari Nordmann, VVS-rådgivning";
+  project.Reference = "Anbud 2024-117\r\nTegning V-401 og V-402";
+  project.Comment =
+      "Rørføringer i teknisk rom og kulvert.\r\nIsolasjonsklasse 3 der ikke annet er oppgitt.";
+  kav::CProjectDlg projectDialog(project, parent);
+  ok = Save(projectDialog, dir, QStringLiteral("project")) && ok;
+
+  const kav::ChoiceRequest request{
+      "Databaseverdi fjernet",
+      "Mantlingen \"Aluminium 0,8 mm (gammel)\" er fjernet fra databasen etter at filen ble "
+      "lagret. For at beregningene i programmet skal fungere må du velge en annen mantling i "
+      "nedtrekkslisten under.",
+      {"Aluminium", "Rustfritt stål", "PVC-folie", "Glassfiberduk"},
+      0,
+      "::/html/dbverdiborte.htm"};
+  kav::CDatabaseverdiBorteDlg replacement(request, parent);
+  ok = Save(replacement, dir, QStringLiteral("replacement")) && ok;
+
+  kav::HelpViewer help;
+  help.resize(820, 640);
+  ok = help.ShowTopic(kav::HelpViewer::kContentsTopic) && ok;
+  ok = Save(help, dir, QStringLiteral("help-contents")) && ok;
+  ok = help.ShowTopic("::/html/prosjekt.htm") && ok;
+  ok = Save(help, dir, QStringLiteral("help-project")) && ok;
+  return ok;
+}
+
+// A user's own product as one might define it: a foam with its measured
+// conductivity and four standard thicknesses.
+std::unique_ptr<kav::CEgendefIsoProdukt> UserProduct() {
+  auto product = std::make_unique<kav::CEgendefIsoProdukt>();
+  product->Name = "PIR-skum rørskål 32 kg/m³";
+  product->MaxTemperature = 140.0f;
+  product->MinThickness = 20.0f;
+  product->MaxThickness = 120.0f;
+  product->UseFlags = {1, 1, 0, 0, 0, 0, 1};
+  product->Temperatures = {-20.0f, 10.0f, 50.0f, 120.0f};
+  product->Lambdas = {0.022f, 0.024f, 0.028f, 0.037f};
+  product->InsulationColour = kav::Rgb(230, 200, 120);
+  product->SurfaceColour = kav::Rgb(200, 200, 200);
+  product->FitCoefficients();
+  for (float thickness : {20.0f, 30.0f, 40.0f, 60.0f}) {
+    auto row = std::make_unique<kav::CIsoTykkelse>();
+    row->Thickness = thickness;
+    row->UpdateName();
+    product->Thicknesses.Append(std::move(row));
+  }
+  kav::CIsoTykkelse& limited = *product->Thicknesses[0];
+  limited.DiameterLimited = 1;
+  limited.MinDiameter = 15.0f;
+  limited.MaxDiameter = 114.3f;
+  return product;
+}
+
+// The input dialogs of the heat-loss module with the document's inputs, the
+// climate places from the shipped data, and a user product.
+bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  auto& module = static_cast<kav::CVarmeTapModul&>(doc.Module(0));
+  kav::VarmeTapInputs inputs(module);
+  kav::CVarmetapDlg heatLoss(inputs, parent);
+  ok = Save(heatLoss, dir, QStringLiteral("varmetap")) && ok;
+
+  kav::IsolasjonEdit layer(module.Layer1, module.Diameter);
+  kav::CIsolasjonDlg layerDialog(layer, parent);
+  ok = Save(layerDialog, dir, QStringLiteral("isolasjon")) && ok;
+  kav::CIsolasjon hoseLayer(0, 1, 1);
+  const auto& hoses = doc.Database().HoseProducts;
+  if (!hoses.empty() && !hoses[0]->Series.empty()) {
+    hoseLayer.Source = 1;
+    hoseLayer.HoseProduct = hoses[0];
+    hoseLayer.HoseSeries = hoses[0]->Series[0];
+  }
+  kav::IsolasjonEdit hose(hoseLayer, 28.0f);
+  kav::CIsolasjonDlg hoseDialog(hose, parent);
+  ok = Save(hoseDialog, dir, QStringLiteral("isolasjon-slange")) && ok;
+  kav::IsolasjonEdit internal(kav::CIsolasjon(3, 1, 1), 0.0f);
+  kav::CIsolasjonDlg internalDialog(internal, parent);
+  ok = Save(internalDialog, dir, QStringLiteral("isolasjon-innvendig")) && ok;
+
+  kav::TilleggsutstyrEdit accessory;
+  const auto& types = doc.Database().AccessoryTypes;
+  accessory.Type = types.empty() ? nullptr : types[1];
+  accessory.Count = 2;
+  kav::CTilleggsutstyrDlg accessoryDialog(accessory, parent);
+  ok = Save(accessoryDialog, dir, QStringLiteral("tilleggsutstyr")) && ok;
+
+  kav::ClimateChoice climate;
+  kav::CopyList(climate.Rows, doc.Climate().Locations);
+  climate.Selected = climate.Rows.FindByName("Bergen");
+  kav::CKlimaDlg climateDialog(climate, parent);
+  ok = Save(climateDialog, dir, QStringLiteral("klimasteder")) && ok;
+  if (!climate.Rows.empty()) {
+    kav::CKlimastedDlg placeDialog(*climate.Rows[0], parent);
+    ok = Save(placeDialog, dir, QStringLiteral("klimadata")) && ok;
+  }
+
+  kav::UserDatabaseLists user;
+  user.UserProducts.Append(UserProduct());
+  kav::CEgendefDatabaseDlg userDatabase(user, parent);
+  ok = Save(userDatabase, dir, QStringLiteral("egendef-database")) && ok;
+  kav::CEgendefIsoProduktDlg productDialog(*user.UserProducts[0], parent);
+  ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
+  kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
+  ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: kav_screens OUTDIR DOCUMENT.kav\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform's notes on what it cannot do are of no interest.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !text.startsWith(QStringLiteral("This plugin"))) {
+      std::fprintf(stderr, "kav_screens: %s\n", qPrintable(text));
+    }
+  });
+  QApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(dir.path())) {
+    std::fprintf(stderr, "kav_screens: cannot create %s\n", argv[1]);
+    return 1;
+  }
+
+  QTemporaryDir temporary;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temporary.filePath("config"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, temporary.filePath("system"));
+  const std::filesystem::path data = temporary.filePath("data").toStdString();
+  kav::SeedDataDirectory(data, kav::ShippedDataDirectory());
+  kav::SetDataDirectory(data);
+
+  // Messages are answered without a window; the start-up windows are
+  // rendered on their own below.
+  kav::ScriptedPlatform platform;
+  kav::QtSettings settings(
+      std::make_unique<QSettings>(QStringLiteral("KORBU"), QStringLiteral("KAV")));
+  settings.SetString("Settings", "HelpWindow", "No");
+  settings.SetString("Settings", "NewDocWindow", "No");
+  kav::CKavApp app(settings, [] { return 1; });
+  app.InitInstance(QString::fromLocal8Bit(argv[2]));
+  settings.SetString("Settings", "HelpWindow", "Yes");
+  settings.SetString("Settings", "NewDocWindow", "Yes");
+
+  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir) &&
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
+  return ok ? 0 : 1;
+}
