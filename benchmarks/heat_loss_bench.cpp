@@ -47,7 +47,7 @@ void BM_GivenThicknessTwoLayers(benchmark::State& state) {
 void BM_GivenSurfaceTemperature(benchmark::State& state) {
   Open("varmetap-ror-innendors.kav");
   auto& module = static_cast<CVarmeTapModul&>(Document().Module(0));
-  module.Criterion = 1;
+  module.Criterion = code::Criterion::GivenSurfaceTemperature;
   module.GivenSurfaceTemperature = 25.0f;
   for (auto _ : state) {
     module.Calculate();

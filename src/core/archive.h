@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -66,6 +67,21 @@ class CArchive {
   void Dword(std::uint32_t& value);
   void Float(float& value);
   void String(std::string& value);
+  // A typed code, stored as its integer.
+  template <class Code>
+  requires std::is_enum_v<Code>
+  void Word(Code& value) {
+    int stored = static_cast<int>(value);
+    Word(stored);
+    value = static_cast<Code>(stored);
+  }
+  template <class Code>
+  requires std::is_enum_v<Code>
+  void Long(Code& value) {
+    int stored = static_cast<int>(value);
+    Long(stored);
+    value = static_cast<Code>(stored);
+  }
 
   // List counts: 16 bits, or 0xFFFF and 32 bits from 0xFFFF on.
   void WriteCount(std::size_t count);

@@ -4,6 +4,7 @@
 
 #include "core/colour.h"
 #include "core/item.h"
+#include "core/result_values.h"
 
 namespace kav {
 
@@ -17,6 +18,9 @@ class CKavModul : public CListItem {
   // The illustration for the current input, filling `colours`; the module's
   // "no result" picture while ResultsValid is 0. Empty for none.
   virtual std::string PictureName(ColourRecord& colours) const;
+  // The numbers of the last calculation with their units; empty while
+  // ResultsValid is 0 or for a module that does not calculate yet.
+  virtual ResultValues Results() const { return {}; }
 
   int ResultsValid = 0;
 };

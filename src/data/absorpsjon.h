@@ -4,8 +4,8 @@
 #include <array>
 #include <memory>
 
-#include "core/item.h"
 #include "core/colour.h"
+#include "core/item.h"
 #include "data/sub_list.h"
 
 namespace kav {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/colour.h"
 #include "core/formulas.h"
 #include "core/item.h"
-#include "core/colour.h"
 #include "data/sub_list.h"
 
 namespace kav {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "core/archive.h"
-#include "core/item.h"
 #include "core/colour.h"
+#include "core/item.h"
 #include "data/row_edit.h"
 
 namespace kav {

@@ -1,10 +1,10 @@
 #include "modules/module_classes.h"
 
 #include "data/data_classes.h"
+#include "modules/insulation/tilleggsutstyr.h"
+#include "modules/kanal_temp/segment.h"
 #include "modules/okonomi/okonomi_isolasjon.h"
 #include "modules/okonomi/okonomi_legacy.h"
-#include "modules/kanal_temp/segment.h"
-#include "modules/insulation/tilleggsutstyr.h"
 
 namespace kav {
 

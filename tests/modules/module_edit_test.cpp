@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "module_test_support.h"
-#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/common/module_picture.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/okonomi/okonomi_modul.h"
 #include "modules/tank_temp/tank_temp_modul.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -139,16 +139,16 @@ TEST_F(ModuleEditTest, EconomyTakesAlternativesWithoutTellingTheirUsers) {
 
 TEST_F(ModuleEditTest, HeatLossResetRestoresTheDefaults) {
   CVarmeTapModul module;
-  module.Geometry = 4;
+  module.Geometry = code::Geometry::FlatOutside;
   module.OperatingHours = 1.0f;
-  module.Layer1.Reset(4, 0, 1);
+  module.Layer1.Reset(code::Usage::FlatOutside, 0, 1);
   module.Layer1.Product = &Glassull();
   module.Accessories.Append(ValveAccessory(Valve(), 1));
   module.ShowResults();
   module.Reset();
-  EXPECT_EQ(module.Geometry, 0);
+  EXPECT_EQ(module.Geometry, code::Geometry::Pipe);
   EXPECT_EQ(module.OperatingHours, 5840.0f);
-  EXPECT_EQ(module.Layer1.Usage, 0);
+  EXPECT_EQ(module.Layer1.Usage, code::Usage::Pipe);
   EXPECT_EQ(module.Layer2.FirstLayer, 0);
   EXPECT_TRUE(module.Accessories.empty());
   EXPECT_TRUE(Glassull().Users.empty());
@@ -165,7 +165,7 @@ TEST_F(ModuleEditTest, EconomyResetKeepsTheStandardSolution) {
   module.StandardSolution.Product = &Glassull();
   module.StandardSolution.Price = 123.0f;
   module.Alternatives.Append(std::make_unique<COkonomiIsolasjon>());
-  module.ObjectType = 3;
+  module.ObjectType = code::Geometry::InternalDuct;
   module.BestIndex = 1;
   module.RealInterest = 1.0f;
   module.Reset();
@@ -173,7 +173,7 @@ TEST_F(ModuleEditTest, EconomyResetKeepsTheStandardSolution) {
   EXPECT_EQ(module.StandardSolution.Price, 123.0f);
   EXPECT_EQ(Glassull().Users, std::vector<CItem*>{&module.StandardSolution});
   EXPECT_TRUE(module.Alternatives.empty());
-  EXPECT_EQ(module.ObjectType, 0);
+  EXPECT_EQ(module.ObjectType, code::Geometry::Pipe);
   EXPECT_EQ(module.BestIndex, 0);
   EXPECT_EQ(module.RealInterest, 7.0f);
   EXPECT_EQ(module.CostTable.Top, 65.0f);
@@ -188,7 +188,7 @@ TEST_F(ModuleEditTest, HeatLossPictureAndPage) {
 
   module.ResultsValid = 1;
   module.Vertical = 1;
-  module.Geometry = 2;
+  module.Geometry = code::Geometry::RectangularDuct;
   module.Layer1.Product = &Steinull();
   ColourRecord outside;
   EXPECT_EQ(module.PictureName(outside), "MATERIALTYPE8");
@@ -196,15 +196,15 @@ TEST_F(ModuleEditTest, HeatLossPictureAndPage) {
   EXPECT_EQ(outside.Map(kKeyOlive), Rgb(10, 20, 30));
   EXPECT_EQ(outside.Map(kKeyYellow), Rgb(40, 50, 60));
 
-  module.Geometry = 3;
-  module.Layer1.Usage = 3;
+  module.Geometry = code::Geometry::InternalDuct;
+  module.Layer1.Usage = code::Usage::RectangularDuctInside;
   module.Layer1.Surface = &Steel();
   ColourRecord inside;
   EXPECT_EQ(module.PictureName(inside), "MATERIALTYPE9");
   EXPECT_EQ(inside.count, 3);
   EXPECT_EQ(inside.Map(kKeyBlue), Steel().Colour);
 
-  module.Geometry = 1;
+  module.Geometry = code::Geometry::CircularDuct;
   module.TwoLayers = 1;
   module.Layer2.HasJacketing = 1;
   module.Layer2.Jacketing = &Alu();
@@ -213,13 +213,13 @@ TEST_F(ModuleEditTest, HeatLossPictureAndPage) {
   EXPECT_EQ(twoLayers.Map(kKeyOlive), Rgb(10, 20, 30)) << "the inner layer's insulation";
   EXPECT_EQ(twoLayers.Map(kKeyYellow), Alu().Colour) << "the outer layer's jacketing";
 
-  module.Geometry = 3;
+  module.Geometry = code::Geometry::InternalDuct;
   module.ShowResults();
   ASSERT_EQ(PageList(0).size(), 3u) << "internal insulation shows the advisory text";
   EXPECT_EQ(PageList(0)[2], &module.InternalInsulationText);
   EXPECT_GE(DeviceToMmY(module.InternalInsulationText.Rect.top),
             BottomMm(module.InputTable) + 9.5f);
-  module.Geometry = 0;
+  module.Geometry = code::Geometry::Pipe;
   module.ShowResults();
   EXPECT_EQ(PageList(0), (PageItems{&module.ResultTable, &module.InputTable}));
   module.ClearResults();
@@ -232,7 +232,7 @@ TEST_F(ModuleEditTest, FlowingMediaPictureFollowsTheFirstSegment) {
   ColourRecord colours;
   module.ResultsValid = 1;
   EXPECT_EQ(module.PictureName(colours), "KANALRORX0") << "no segment";
-  module.Segments.Append(CSegment::NewSegment(2, nullptr));
+  module.Segments.Append(CSegment::NewSegment(code::Geometry::RectangularDuct, nullptr));
   EXPECT_EQ(module.PictureName(colours), "KANALROR2");
   module.Segments[0]->Uninsulated = 1;
   EXPECT_EQ(module.PictureName(colours), "KANALRORX2");

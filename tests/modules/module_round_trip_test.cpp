@@ -33,8 +33,8 @@ class RoundTripTest : public ModuleTest {
   }
 
   void Change(CVarmeTapModul& m) {
-    m.Criterion = 1;
-    m.Geometry = 2;
+    m.Criterion = code::Criterion::GivenSurfaceTemperature;
+    m.Geometry = code::Geometry::RectangularDuct;
     m.MediumTemperature = 80.0f;
     m.TwoLayers = 1;
     m.Layer1.Product = &Glassull();
@@ -52,12 +52,12 @@ class RoundTripTest : public ModuleTest {
     m.ResultsValid = 1;
   }
   void Change(CKanalTempModul& m) {
-    auto pipe = CSegment::NewSegment(0, nullptr);
+    auto pipe = CSegment::NewSegment(code::Geometry::Pipe, nullptr);
     pipe->Layer1.Product = &Glassull();
     pipe->Layer1.ThicknessRow = Glassull().Thicknesses[0];
     pipe->HasAccessories = 1;
     pipe->Accessories.Append(Accessory(2, false));
-    auto bare = CSegment::NewSegment(0, pipe.get());
+    auto bare = CSegment::NewSegment(code::Geometry::Pipe, pipe.get());
     bare->Uninsulated = 1;
     bare->Surface = &Steel();
     m.Segments.Append(std::move(pipe));
@@ -78,10 +78,10 @@ class RoundTripTest : public ModuleTest {
     m.ResultsValid = 1;
   }
   void Change(CUtvendigKondensModul& m) {
-    m.Layer1.Source = 2;
+    m.Layer1.Source = code::Source::User;
     m.Layer1.UserProduct = &Egen();
     m.Layer1.UserThicknessRow = Egen().Thicknesses[1];
-    m.Layer2.Source = 1;
+    m.Layer2.Source = code::Source::Hose;
     m.Layer2.HoseProduct = &Hose();
     m.Layer2.HoseSeries = Hose().Series[0];
     m.ObjectType = 4;
@@ -93,13 +93,13 @@ class RoundTripTest : public ModuleTest {
   void Change(CInnvendigKondensModul& m) {
     m.Insulation.Product = &Glassull();
     m.DuctShape = 1;
-    m.FlowUnit = 2;
+    m.FlowUnit = code::FlowUnit::MetresPerSecond;
     m.Flow = 3.5f;
     m.UninsulatedHangers = 1;
     m.ResultsValid = 1;
   }
   void Change(CFrostModul& m) {
-    m.Insulation.Source = 1;
+    m.Insulation.Source = code::Source::Hose;
     m.Insulation.HoseProduct = &Hose();
     m.Insulation.HoseSeries = Hose().Series[0];
     m.AmbientTemperature = -30.0f;
@@ -118,19 +118,19 @@ class RoundTripTest : public ModuleTest {
     m.StandardSolution.Product = &Glassull();
     m.StandardSolution.ThicknessRow = Glassull().Thicknesses[1];
     m.StandardSolution.ComposeName();
-    auto hose = std::make_unique<COkonomiIsolasjon>(2);
+    auto hose = std::make_unique<COkonomiIsolasjon>(code::Geometry::RectangularDuct);
     hose->InsulationKind = 1;
     hose->HoseProduct = &Hose();
     hose->HoseSeries = Hose().Series[0];
     hose->Price = 250.0f;
     hose->ComposeName();
-    auto bare = std::make_unique<COkonomiIsolasjon>(2);
+    auto bare = std::make_unique<COkonomiIsolasjon>(code::Geometry::RectangularDuct);
     bare->InsulationKind = 3;
     bare->Surface = &Steel();
     bare->ComposeName();
     m.Alternatives.Append(std::move(hose));
     m.Alternatives.Append(std::move(bare));
-    m.ObjectType = 2;
+    m.ObjectType = code::Geometry::RectangularDuct;
     m.RealInterest = 4.5f;
     m.Orientation = 1;
     m.ResultsValid = 1;
@@ -190,8 +190,8 @@ TEST_F(RoundTripTest, Economy) {
 TEST_F(RoundTripTest, HeatLossFieldOrder) {
   CVarmeTapModul m;
   m.CalcEnergy = 1;
-  m.Criterion = 2;
-  m.Geometry = 3;
+  m.Criterion = code::Criterion::GivenMaxHeatLoss;
+  m.Geometry = code::Geometry::InternalDuct;
   m.MediumTemperature = 1.0f;
   m.HasAccessories = 1;
   m.AmbientTemperature = 2.0f;
@@ -202,7 +202,7 @@ TEST_F(RoundTripTest, HeatLossFieldOrder) {
   m.Length = 7.0f;
   m.Area = 8.0f;
   m.TwoLayers = 1;
-  m.Surroundings = 2;
+  m.Surroundings = code::Surroundings::UserCoefficient;
   m.WindSpeed = 9.0f;
   m.OuterCoefficient = 10.0f;
   m.OperatingHours = 11.0f;

@@ -11,8 +11,8 @@
 
 #include "core/scripted_platform.h"
 #include "modules/kav_doc.h"
-#include "ui/widgets/dialog_fields.h"
 #include "ui/app/kav_app.h"
+#include "ui/widgets/dialog_fields.h"
 #include "ui_test_support.h"
 
 namespace kav::test {

@@ -32,7 +32,7 @@ T* Row(const TypedList<T>& list, const std::string& name) {
 // A layer of a standard product with one of its standard thicknesses.
 void StandardLayer(CIsolasjon& layer, const std::string& product, const std::string& thickness) {
   CIsoProdukt* row = Row(Database()->InsulationProducts, product);
-  layer.Source = 0;
+  layer.Source = code::Source::Standard;
   layer.Product = row;
   layer.ThicknessRow = row->FindThickness(thickness);
 }
@@ -47,7 +47,7 @@ void AddAccessory(CVarmeTapModul& m, const std::string& type, int count) {
 
 // A hot-water pipe indoors, DN 50 steel, with flanged valves.
 void HotWaterPipe(CVarmeTapModul& m) {
-  m.Geometry = 0;
+  m.Geometry = code::Geometry::Pipe;
   m.Diameter = 60.3f;
   m.Length = 35.0f;
   m.MediumTemperature = 70.0f;
@@ -66,17 +66,17 @@ void HotWaterPipe(CVarmeTapModul& m) {
 // A rectangular supply-air duct outdoors in winter, two layers of slab with
 // galvanised sheet jacketing.
 void DuctOutdoorsTwoLayers(CVarmeTapModul& m) {
-  m.Geometry = 2;
+  m.Geometry = code::Geometry::RectangularDuct;
   m.Width = 800.0f;
   m.Height = 500.0f;
   m.Length = 40.0f;
   m.MediumTemperature = 22.0f;
   m.AmbientTemperature = -5.0f;
-  m.Surroundings = 1;
+  m.Surroundings = code::Surroundings::Outdoors;
   m.WindSpeed = 4.0f;
   m.TwoLayers = 1;
-  m.Layer1.Reset(2, 1, 1);
-  m.Layer2.Reset(2, 1, 0);
+  m.Layer1.Reset(code::Usage::RectangularDuct, 1, 1);
+  m.Layer2.Reset(code::Usage::RectangularDuct, 1, 0);
   StandardLayer(m.Layer1, "Plate steinull 60-80 kg/m³", "50.0");
   StandardLayer(m.Layer2, "Plate steinull 100-150 kg/m³", "50.0");
   m.Layer2.HasJacketing = 1;
@@ -89,13 +89,13 @@ void DuctOutdoorsTwoLayers(CVarmeTapModul& m) {
 
 // The vertical wall of a hot tank, insulated outside with aluminium sheet.
 void HotWall(CVarmeTapModul& m) {
-  m.Geometry = 4;
+  m.Geometry = code::Geometry::FlatOutside;
   m.Vertical = 1;
   m.Height = 2500.0f;
   m.Area = 25.0f;
   m.MediumTemperature = 90.0f;
   m.AmbientTemperature = 15.0f;
-  m.Layer1.Reset(4, 1, 1);
+  m.Layer1.Reset(code::Usage::FlatOutside, 1, 1);
   StandardLayer(m.Layer1, "Plate steinull 100-150 kg/m³", "80.0");
   m.Layer1.HasJacketing = 1;
   m.Layer1.Jacketing = Row(Database()->Jacketings, "Aluminium, oksidert");
@@ -105,27 +105,27 @@ void HotWall(CVarmeTapModul& m) {
 
 // The recommended thickness of a heating pipe by the insulation classes.
 void ClassPipe(CVarmeTapModul& m) {
-  m.Criterion = 3;
-  m.Geometry = 0;
+  m.Criterion = code::Criterion::InsulationClass;
+  m.Geometry = code::Geometry::Pipe;
   m.Diameter = 88.9f;
   m.MediumTemperature = 60.0f;
   m.AmbientTemperature = 15.0f;
   m.OperatingHours = 5840.0f;
-  m.Layer1.Reset(0, 0, 1);
+  m.Layer1.Reset(code::Usage::Pipe, 0, 1);
   StandardLayer(m.Layer1, "Rørskål steinull 90-130 kg/m³ alu", "50.0");
 }
 
 // A chilled-water pipe in a warm room: the hose thickness for a largest
 // heat gain of 8 W/m.
 void ColdPipe(CVarmeTapModul& m) {
-  m.Criterion = 2;
-  m.Geometry = 0;
+  m.Criterion = code::Criterion::GivenMaxHeatLoss;
+  m.Geometry = code::Geometry::Pipe;
   m.Diameter = 42.0f;
   m.MediumTemperature = 6.0f;
   m.AmbientTemperature = 24.0f;
   m.GivenMaxHeatLoss = -8.0f;
-  m.Layer1.Reset(0, 0, 1);
-  m.Layer1.Source = 1;
+  m.Layer1.Reset(code::Usage::Pipe, 0, 1);
+  m.Layer1.Source = code::Source::Hose;
   CKorbuFlex* hose =
       Row(Database()->HoseProducts, "Cellegummi NBR 40-70 kg/m³, dimensjonerte serier");
   m.Layer1.HoseProduct = hose;

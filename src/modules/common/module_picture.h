@@ -4,7 +4,7 @@
 // row is missing, and the numbered picture names.
 #include <string>
 
-#include "core/kav_modul.h"
+#include "core/colour.h"
 
 namespace kav {
 

@@ -4,24 +4,25 @@
 
 namespace kav {
 
-int SurroundingsTextId(int surroundings) {
+int SurroundingsTextId(code::Surroundings surroundings) {
   switch (surroundings) {
-    case 0:
+    case code::Surroundings::Indoors:
       return ids::SurroundingsIndoors;
-    case 1:
+    case code::Surroundings::Outdoors:
       return ids::SurroundingsOutdoors;
-    case 2:
+    case code::Surroundings::UserCoefficient:
       return ids::SurroundingsUserCoefficient;
     default:
       return 0;
   }
 }
 
-void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float outerCoefficient,
-                         int coefficientLabelId) {
+void AddSurroundingsRows(TableRows& rows, code::Surroundings surroundings, float windSpeed,
+                         float outerCoefficient, int coefficientLabelId) {
   rows.Add(ids::Surroundings, Str(SurroundingsTextId(surroundings)));
-  if (surroundings == 1) rows.Add(ids::WindSpeed, FormatValue(ids::FmtMetrePerSecond1, windSpeed));
-  if (surroundings == 2)
+  if (surroundings == code::Surroundings::Outdoors)
+    rows.Add(ids::WindSpeed, FormatValue(ids::FmtMetrePerSecond1, windSpeed));
+  if (surroundings == code::Surroundings::UserCoefficient)
     rows.Add(coefficientLabelId, FormatValue(ids::FmtNumber1, outerCoefficient));
 }
 

@@ -2,20 +2,20 @@
 // The frost module (module 5, "Frostbeskyttelse"): how long standing water
 // in an insulated pipe takes to cool to 0 °C and to freeze to a chosen
 // degree, and the heating power that keeps it from freezing.
-#include "modules/insulation/isolasjon.h"
 #include "modules/common/page_modul.h"
+#include "modules/insulation/isolasjon.h"
 #include "output/tabell.h"
 
 namespace kav {
 
 // The inputs, with their defaults; what the frost dialog edits.
 struct FrostInputs {
-  float Diameter = 100.0f;            // mm
-  float StartTemperature = 20.0f;     // °C, when the flow stops
-  float AmbientTemperature = -20.0f;  // °C
-  float FreezingDegree = 25.0f;       // % of the water that may freeze
-  CIsolasjon Insulation{0, 1, 1};     // on a pipe
-  int Surroundings = 0;               // 0 indoors, 1 outdoors, 2 user coefficient
+  float Diameter = 100.0f;                         // mm
+  float StartTemperature = 20.0f;                  // °C, when the flow stops
+  float AmbientTemperature = -20.0f;               // °C
+  float FreezingDegree = 25.0f;                    // % of the water that may freeze
+  CIsolasjon Insulation{code::Usage::Pipe, 1, 1};  // on a pipe
+  code::Surroundings Surroundings = code::Surroundings::Indoors;
   float WindSpeed = 2.0f;
   float OuterCoefficient = 5.0f;
   int Vertical = 0;

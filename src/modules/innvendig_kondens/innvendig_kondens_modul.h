@@ -2,8 +2,8 @@
 // The internal condensation module (module 4, "Innv. kondensering"): the
 // outside insulation of a duct carrying warm humid air for which the
 // inside wall at the outlet stays at the dew point of the incoming air.
-#include "modules/insulation/isolasjon.h"
 #include "modules/common/page_modul.h"
+#include "modules/insulation/isolasjon.h"
 #include "output/tabell.h"
 
 namespace kav {
@@ -17,16 +17,16 @@ struct InnvendigKondensInputs {
   float InletTemperature = 40.0f;  // °C
   float RelativeHumidity = 50.0f;  // %, at the inlet
   float Flow = 100.0f;
-  int FlowUnit = 0;  // 0 m³/h, 1 l/s, 2 m/s
+  code::FlowUnit FlowUnit = code::FlowUnit::CubicMetresPerHour;
   float AmbientTemperature = 20.0f;
-  int Surroundings = 0;  // 0 indoors, 1 outdoors, 2 user coefficient
+  code::Surroundings Surroundings = code::Surroundings::Indoors;
   float WindSpeed = 2.0f;
   float OuterCoefficient = 5.0f;
   int UserInnerCoefficient = 0;
   float InnerCoefficient = 10.0f;  // W/m²K
   int UninsulatedHangers = 0;
-  CIsolasjon Insulation{1, 0, 1};  // on a duct; its thickness is sought
-  int DuctShape = 0;               // 0 circular, 1 rectangular
+  CIsolasjon Insulation{code::Usage::CircularDuct, 0, 1};  // on a duct; its thickness is sought
+  int DuctShape = 0;                                       // 0 circular, 1 rectangular
   int Vertical = 0;
 };
 

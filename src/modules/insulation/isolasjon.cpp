@@ -37,9 +37,9 @@ bool AskSeriesRange(const CKorbuFlexSerie& series, const std::string& product, f
 
 }  // namespace
 
-CIsolasjon::CIsolasjon() : CIsolasjon(0, 1, 1) {}
+CIsolasjon::CIsolasjon() : CIsolasjon(code::Usage::Pipe, 1, 1) {}
 
-CIsolasjon::CIsolasjon(int usage, int thicknessGiven, int firstLayer) {
+CIsolasjon::CIsolasjon(code::Usage usage, int thicknessGiven, int firstLayer) {
   BindRows(this);
   Reset(usage, thicknessGiven, firstLayer);
 }
@@ -49,13 +49,13 @@ CIsolasjon::CIsolasjon(const CIsolasjon& other)
   BindRows(this);
 }
 
-void CIsolasjon::Reset(int usage, int thicknessGiven, int firstLayer) {
+void CIsolasjon::Reset(code::Usage usage, int thicknessGiven, int firstLayer) {
   static_cast<LayerSettings&>(*this) = LayerSettings();
   static_cast<InsulationRows&>(*this) = InsulationRows();
   Usage = usage;
   ThicknessGiven = thicknessGiven;
   FirstLayer = firstLayer;
-  Source = usage == 7 ? 2 : 0;
+  Source = code::HasUseFlag(usage) ? code::Source::Standard : code::Source::User;
 }
 
 void CIsolasjon::Serialize(CArchive& ar) {
@@ -85,11 +85,11 @@ void CIsolasjon::ReplaceReference(CItem* item) {
 
 CIsoProdukt* CIsolasjon::ActiveProduct() const {
   switch (Source) {
-    case 0:
+    case code::Source::Standard:
       return Product;
-    case 1:
+    case code::Source::Hose:
       return HoseProduct;
-    case 2:
+    case code::Source::User:
       return UserProduct;
     default:
       return nullptr;
@@ -97,7 +97,7 @@ CIsoProdukt* CIsolasjon::ActiveProduct() const {
 }
 
 bool CIsolasjon::HasProduct() const {
-  if (Source < 0 || Source > 2) return true;
+  if (!code::IsKnown(Source)) return true;
   return ActiveProduct() != nullptr;
 }
 
@@ -108,13 +108,13 @@ std::string CIsolasjon::ProductName() const {
 
 float CIsolasjon::ThicknessAt(float d) const {
   switch (Source) {
-    case 0:
+    case code::Source::Standard:
       if (OwnThickness != 0) return Thickness;
       return ThicknessRow != nullptr ? ThicknessRow->Thickness : 0.0f;
-    case 1:
+    case code::Source::Hose:
       if (OwnHoseThickness != 0) return HoseThickness;
       return HoseSeries != nullptr ? HoseSeries->ThicknessFor(d) : 0.0f;
-    case 2:
+    case code::Source::User:
       if (OwnUserThickness != 0) return UserThicknessValue;
       return UserThicknessRow != nullptr ? UserThicknessRow->Thickness : 0.0f;
     default:
@@ -131,7 +131,7 @@ float CIsolasjon::Emissivity() const {
 
 Colour CIsolasjon::InsulationColour() const {
   if (const CIsoProdukt* product = ActiveProduct()) return product->InsulationColour;
-  return Source == 1 ? kNoHoseProductColour : kNoProductColour;
+  return Source == code::Source::Hose ? kNoHoseProductColour : kNoProductColour;
 }
 
 Colour CIsolasjon::OuterSurfaceColour() const {
@@ -154,7 +154,9 @@ void CIsolasjon::AddPictureColours(ColourRecord& colours, Colour insulationKey,
 }
 
 std::string CIsolasjon::ThicknessNote(float d) const {
-  if (Source != 1 || OwnHoseThickness != 0 || HoseSeries == nullptr) return std::string();
+  if (Source != code::Source::Hose || OwnHoseThickness != 0 || HoseSeries == nullptr) {
+    return std::string();
+  }
   return FormatId(ids::SeriesThicknessNote, HoseSeries->Name, HoseSeries->ThicknessFor(d));
 }
 
@@ -164,11 +166,11 @@ std::string CIsolasjon::ThicknessText() const {
     return row != nullptr ? row->Name : std::string();
   };
   switch (Source) {
-    case 0:
+    case code::Source::Standard:
       return typedOrRow(OwnThickness, Thickness, ThicknessRow);
-    case 1:
+    case code::Source::Hose:
       return typedOrRow(OwnHoseThickness, HoseThickness, HoseSeries);
-    case 2:
+    case code::Source::User:
       return typedOrRow(OwnUserThickness, UserThicknessValue, UserThicknessRow);
     default:
       return std::string();
@@ -182,15 +184,15 @@ std::string CIsolasjon::Describe(bool withThickness) const {
 }
 
 bool CIsolasjon::CheckDiameterRange(float d) const {
-  if (Usage != 0) return true;
+  if (Usage != code::Usage::Pipe) return true;
   switch (Source) {
-    case 0:
+    case code::Source::Standard:
       if (OwnThickness != 0 || ThicknessRow == nullptr) return true;
       return AskThicknessRange(*ThicknessRow, ProductName(), d);
-    case 1:
+    case code::Source::Hose:
       if (OwnHoseThickness != 0 || HoseSeries == nullptr) return true;
       return AskSeriesRange(*HoseSeries, ProductName(), d);
-    case 2:
+    case code::Source::User:
       if (OwnUserThickness != 0 || UserThicknessRow == nullptr) return true;
       return AskThicknessRange(*UserThicknessRow, ProductName(), d);
     default:

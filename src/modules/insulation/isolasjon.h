@@ -9,19 +9,17 @@
 
 #include "core/item.h"
 #include "core/kav_modul.h"
-#include "modules/insulation/insulation_rows.h"
+#include "modules/common/codes.h"
 #include "modules/common/table_rows.h"
+#include "modules/insulation/insulation_rows.h"
 
 namespace kav {
 
 // The layer's own values, with their defaults.
 struct LayerSettings {
-  int Source = 0;  // 0 standard product, 1 hose product, 2 user product
-  // Field of use, numbered as the products' UseFlags: 0 pipes, 1 circular
-  // ducts, 2 rectangular ducts outside, 3 rectangular ducts inside, 4 flat
-  // surfaces outside, 5 flat surfaces inside, 6 tanks, 7 circular ducts
-  // inside. 3, 5 and 7 are internal: the outside is the duct's surface.
-  int Usage = 0;
+  code::Source Source = code::Source::Standard;
+  // Field of use; for internal ones the outside is the duct's surface.
+  code::Usage Usage = code::Usage::Pipe;
   int OwnThickness = 0;              // standard product: Thickness typed in
   int OwnUserThickness = 0;          // user product: UserThicknessValue typed in
   int ThicknessGiven = 1;            // the thickness is an input (0: the module finds it)
@@ -46,7 +44,7 @@ class CIsolasjon : public CItem, public LayerSettings, public InsulationRows {
 
   // A layer for pipes, thickness given, first layer.
   CIsolasjon();
-  CIsolasjon(int usage, int thicknessGiven, int firstLayer);
+  CIsolasjon(code::Usage usage, int thicknessGiven, int firstLayer);
   CIsolasjon(const CIsolasjon& other);
   // Copies every field; the layer leaves its old rows and enters the
   // other's.
@@ -63,9 +61,9 @@ class CIsolasjon : public CItem, public LayerSettings, public InsulationRows {
   void ReplaceReference(CItem* item) override;
 
   // Every value to its default for `usage`; the layer leaves all its rows.
-  void Reset(int usage, int thicknessGiven, int firstLayer);
+  void Reset(code::Usage usage, int thicknessGiven, int firstLayer);
 
-  bool IsInternal() const { return Usage == 3 || Usage == 5 || Usage == 7; }
+  bool IsInternal() const { return code::IsInternal(Usage); }
   // The product of the current source; null for none.
   CIsoProdukt* ActiveProduct() const;
   // Whether the current source has its product (an unknown source counts

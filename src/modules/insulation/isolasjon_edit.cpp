@@ -8,14 +8,13 @@
 namespace kav {
 namespace {
 
-constexpr int kUsageWithoutFlag = 7;
-
 // Whether a product may be offered for `usage` at this position.
-bool Offered(const CIsoProdukt& product, int usage, bool firstLayer) {
+bool Offered(const CIsoProdukt& product, code::Usage usage, bool firstLayer) {
   if (!firstLayer && product.NotOuterLayer != 0) return false;
-  if (usage == kUsageWithoutFlag) return true;
-  return usage >= 0 && usage < CIsoProdukt::kUseFlagCount &&
-         product.UseFlags[static_cast<std::size_t>(usage)] != 0;
+  if (usage == code::Usage::CircularDuctInside) return true;
+  const int flag = code::ToInt(usage);
+  return code::HasUseFlag(usage) && flag < CIsoProdukt::kUseFlagCount &&
+         product.UseFlags[static_cast<std::size_t>(flag)] != 0;
 }
 
 // Asks whether to go on with a typed-in thickness that coincides with
@@ -58,17 +57,17 @@ IsolasjonEdit::IsolasjonEdit(const CIsolasjon& layer, float pipeDiameter)
 }
 
 void IsolasjonEdit::OfferProducts() {
-  const int usage = Layer.Usage;
+  const code::Usage usage = Layer.Usage;
   const bool first = Layer.FirstLayer != 0;
   Products.clear();
   HoseProducts.clear();
   UserProducts.clear();
-  if (usage != kUsageWithoutFlag) {
+  if (code::HasUseFlag(usage)) {
     for (CIsoProdukt* product : ActiveList<CIsoProdukt>()) {
       if (Offered(*product, usage, first)) Products.push_back(product);
     }
   }
-  if (usage == 0) {
+  if (usage == code::Usage::Pipe) {
     for (CKorbuFlex* hose : ActiveList<CKorbuFlex>()) {
       if (first || hose->NotOuterLayer == 0) HoseProducts.push_back(hose);
     }
@@ -80,14 +79,14 @@ void IsolasjonEdit::OfferProducts() {
 
 bool IsolasjonEdit::CheckOwnThickness() const {
   const CIsolasjon& l = Layer;
-  if (l.Usage != 0) return true;
+  if (l.Usage != code::Usage::Pipe) return true;
   switch (l.Source) {
-    case 0:
+    case code::Source::Standard:
       return l.OwnThickness == 0 || AskProductCoincidence(l.Product, l.Thickness, PipeDiameter);
-    case 1:
+    case code::Source::Hose:
       return l.OwnHoseThickness == 0 ||
              AskHoseCoincidence(l.HoseProduct, l.HoseThickness, PipeDiameter);
-    case 2:
+    case code::Source::User:
       return l.OwnUserThickness == 0 ||
              AskProductCoincidence(l.UserProduct, l.UserThicknessValue, PipeDiameter);
     default:

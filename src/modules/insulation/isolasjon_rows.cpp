@@ -23,7 +23,7 @@ void CIsolasjon::JacketingRows(TableRows& rows) const {
 }
 
 void CIsolasjon::LambdaRows(TableRows& rows) const {
-  if (Source != 2 || UserProduct == nullptr) return;
+  if (Source != code::Source::User || UserProduct == nullptr) return;
   static constexpr std::array<int, 4> kLabels = {ids::LambdaTemperature1, ids::LambdaTemperature2,
                                                  ids::LambdaTemperature3, ids::LambdaTemperature4};
   for (std::size_t i = 0; i < kLabels.size(); ++i) {
@@ -33,7 +33,8 @@ void CIsolasjon::LambdaRows(TableRows& rows) const {
 }
 
 void CIsolasjon::LayerRows(TableRows& rows, float d) const {
-  rows.Add(Source == 2 ? ids::InsulationProductUserDefined : ids::InsulationProductStandard,
+  rows.Add(Source == code::Source::User ? ids::InsulationProductUserDefined
+                                        : ids::InsulationProductStandard,
            ProductName());
   if (ThicknessGiven != 0) {
     auto typedOrRow = [&rows](int typed, float value, const CListItem* row) {
@@ -46,15 +47,15 @@ void CIsolasjon::LayerRows(TableRows& rows, float d) const {
       }
     };
     switch (Source) {
-      case 0:
+      case code::Source::Standard:
         typedOrRow(OwnThickness, Thickness, ThicknessRow);
         break;
-      case 1:
+      case code::Source::Hose:
         rows.Add(ids::InsulationThickness, OwnHoseThickness != 0
                                                ? FormatValue(ids::FmtMillimetre1, HoseThickness)
                                                : ThicknessNote(d));
         break;
-      case 2:
+      case code::Source::User:
         typedOrRow(OwnUserThickness, UserThicknessValue, UserThicknessRow);
         break;
       default:

@@ -44,7 +44,7 @@ void CKanalTempModul::Reset() {
 }
 
 std::unique_ptr<CSegment> KanalTempInputs::NewSegment(const CSegment* templ) {
-  std::unique_ptr<CSegment> segment = CSegment::NewSegment(RunType, templ);
+  std::unique_ptr<CSegment> segment = CSegment::NewSegment(code::SegmentGeometry(RunType), templ);
   segment->Name = FormatId(ids::NewSegmentName, NextSegmentNumber++);
   return segment;
 }
@@ -81,7 +81,8 @@ std::string CKanalTempModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0 || Segments.empty()) return "KANALRORX0";
   const CSegment& first = *Segments.front();
   first.Layer1.AddPictureColours(colours, kKeyOlive, kKeyYellow);
-  return NumberedPicture(first.Uninsulated != 0 ? "KANALRORX" : "KANALROR", first.Type);
+  return NumberedPicture(first.Uninsulated != 0 ? "KANALRORX" : "KANALROR",
+                         code::ToInt(first.Type));
 }
 
 void CKanalTempModul::ShowResults() {

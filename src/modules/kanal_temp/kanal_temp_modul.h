@@ -18,9 +18,7 @@ struct KanalTempInputs : LiquidInputs {
   int CheckDewPoint = 0;
   float RelativeHumidity = 60.0f;  // %, at the inlet
   SubList<CSegment> Segments;      // in flow order
-  // 0 pipes (liquid), 1 circular ducts, 2 rectangular ducts, 3 rectangular
-  // ducts insulated inside (air).
-  int RunType = 0;
+  code::RunType RunType = code::RunType::Pipes;
   // Numbers the segments made new ("Segment 3").
   int NextSegmentNumber = 1;
 

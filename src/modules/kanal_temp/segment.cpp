@@ -14,9 +14,10 @@ constexpr float kNoTemperatureLimit = 10000.0f;
 
 }  // namespace
 
-SegmentInputs::SegmentInputs(int type) : Type(type), Layer1(type, 1, 1), Layer2(type, 1, 0) {}
+SegmentInputs::SegmentInputs(code::Geometry type)
+    : Type(type), Layer1(code::UsageFor(type), 1, 1), Layer2(code::UsageFor(type), 1, 0) {}
 
-CSegment::CSegment(int type) : SegmentInputs(type) {
+CSegment::CSegment(code::Geometry type) : SegmentInputs(type) {
   Surface.Bind(this);
 }
 
@@ -24,7 +25,7 @@ CSegment::CSegment(const CSegment& other) : CListItem(other), SegmentInputs(othe
   Surface.Bind(this);
 }
 
-std::unique_ptr<CSegment> CSegment::NewSegment(int type, const CSegment* from) {
+std::unique_ptr<CSegment> CSegment::NewSegment(code::Geometry type, const CSegment* from) {
   auto segment = std::make_unique<CSegment>(type);
   if (from != nullptr) {
     SegmentInputs copied = *from;
@@ -89,13 +90,13 @@ void CSegment::Serialize(CArchive& ar) {
 }
 
 std::string CSegment::FlowText() const {
-  const bool pipe = Type == 0;
+  const bool pipe = Type == code::Geometry::Pipe;
   switch (FlowUnit) {
-    case 0:
+    case code::FlowUnit::CubicMetresPerHour:
       return FormatValue(pipe ? ids::FmtCubicMetrePerHour2 : ids::FmtCubicMetrePerHour0, Flow);
-    case 1:
+    case code::FlowUnit::LitresPerSecond:
       return FormatValue(pipe ? ids::FmtLitrePerSecond2 : ids::FmtLitrePerSecond1, Flow);
-    case 2:
+    case code::FlowUnit::MetresPerSecond:
       return FormatValue(ids::FmtMetrePerSecond2, Flow);
     default:
       return std::string();
@@ -106,13 +107,13 @@ std::string CSegment::Describe() const {
   const std::string product = Uninsulated != 0 ? Str(ids::NoInsulation) : Layer1.ProductName();
   const float thickness = Uninsulated != 0 ? 0.0f : Layer1.ThicknessAt(Diameter);
   switch (Type) {
-    case 0:
+    case code::Geometry::Pipe:
       return FormatId(ids::SegmentDescriptionPipe, product, thickness, Diameter, Length,
                       AmbientTemperature, FlowText());
-    case 1:
+    case code::Geometry::CircularDuct:
       return FormatId(ids::SegmentDescriptionCircularDuct, product, thickness, Diameter, Length,
                       AmbientTemperature, FlowText());
-    case 2:
+    case code::Geometry::RectangularDuct:
       return FormatId(ids::SegmentDescriptionRectangularDuct, product, thickness, Height, Width,
                       Length, AmbientTemperature, FlowText());
     default:
@@ -122,11 +123,11 @@ std::string CSegment::Describe() const {
 
 float CSegment::VolumeFlow() const {
   switch (FlowUnit) {
-    case 0:
+    case code::FlowUnit::CubicMetresPerHour:
       return Flow / 3600.0f;
-    case 1:
+    case code::FlowUnit::LitresPerSecond:
       return Flow / 1000.0f;
-    case 2:
+    case code::FlowUnit::MetresPerSecond:
       return Flow * CrossSection();
     default:
       return 0.0f;
@@ -134,22 +135,16 @@ float CSegment::VolumeFlow() const {
 }
 
 float CSegment::CrossSection() const {
-  switch (Type) {
-    case 0:
-    case 1: {
-      const float d = Diameter / 1000.0f;
-      return kPi * d * d / 4.0f;
-    }
-    case 2:
-    case 3:
-      return (Width / 1000.0f) * (Height / 1000.0f);
-    default:
-      return 0.0f;
+  if (code::IsCircular(Type)) {
+    const float d = Diameter / 1000.0f;
+    return kPi * d * d / 4.0f;
   }
+  if (code::IsRectangular(Type)) return (Width / 1000.0f) * (Height / 1000.0f);
+  return 0.0f;
 }
 
 float CSegment::MaxProductTemperature() const {
-  if (Uninsulated != 0 || Layer1.Source == 2) return kNoTemperatureLimit;
+  if (Uninsulated != 0 || Layer1.Source == code::Source::User) return kNoTemperatureLimit;
   const CIsoProdukt* product = Layer1.ActiveProduct();
   return product != nullptr ? product->MaxTemperature : kNoTemperatureLimit;
 }

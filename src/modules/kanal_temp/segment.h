@@ -8,8 +8,8 @@
 #include "core/item.h"
 #include "data/mantling.h"
 #include "data/sub_list.h"
-#include "modules/insulation/isolasjon.h"
 #include "modules/common/row_ref.h"
+#include "modules/insulation/isolasjon.h"
 #include "modules/insulation/tilleggsutstyr.h"
 #include "output/tabell.h"
 
@@ -17,11 +17,10 @@ namespace kav {
 
 // A segment's inputs, with the defaults of a new segment.
 struct SegmentInputs {
-  explicit SegmentInputs(int type = 0);
+  explicit SegmentInputs(code::Geometry type = code::Geometry::Pipe);
 
-  // 0 pipe, 1 circular duct, 2 rectangular duct, 3 rectangular duct
-  // insulated inside; also the layers' field of use.
-  int Type = 0;
+  // A pipe or one of the three ducts; also the layers' field of use.
+  code::Geometry Type = code::Geometry::Pipe;
   float Height = 200.0f;    // mm, inside (types 2, 3)
   float Width = 200.0f;     // mm, inside (types 2, 3)
   float Diameter = 100.0f;  // mm (types 0, 1)
@@ -31,12 +30,12 @@ struct SegmentInputs {
   CIsolasjon Layer1;
   CIsolasjon Layer2;
   float AmbientTemperature = 20.0f;  // °C
-  int Surroundings = 0;              // 0 indoors, 1 outdoors, 2 user coefficient
-  float WindSpeed = 2.0f;            // m/s
-  float OuterCoefficient = 5.0f;     // W/m²K
+  code::Surroundings Surroundings = code::Surroundings::Indoors;
+  float WindSpeed = 2.0f;         // m/s
+  float OuterCoefficient = 5.0f;  // W/m²K
   int UserInnerCoefficient = 0;
   float InnerCoefficient = 10.0f;  // W/m²K
-  int FlowUnit = 0;                // 0 m³/h, 1 l/s, 2 m/s
+  code::FlowUnit FlowUnit = code::FlowUnit::CubicMetresPerHour;
   float Flow = 100.0f;
   int HasAccessories = 0;
   SubList<CTilleggsutstyr> Accessories;
@@ -58,7 +57,7 @@ class CSegment final : public CListItem, public SegmentInputs {
 
   // An unnamed segment of `type` with the defaults: layer 1 for the type,
   // layer 2 as an outer layer without product.
-  explicit CSegment(int type = 0);
+  explicit CSegment(code::Geometry type = code::Geometry::Pipe);
   // Every field with the name and the user list; the copy refers to the
   // same rows as a user of its own. The input table is not copied.
   CSegment(const CSegment& other);
@@ -67,7 +66,7 @@ class CSegment final : public CListItem, public SegmentInputs {
 
   // A new, unnamed segment of `type`. A template gives it everything but its
   // name and type and, unless the types match, its layers.
-  static std::unique_ptr<CSegment> NewSegment(int type, const CSegment* from);
+  static std::unique_ptr<CSegment> NewSegment(code::Geometry type, const CSegment* from);
 
   const char* ClassName() const override { return kClassName; }
   void Serialize(CArchive& ar) override;

@@ -6,7 +6,7 @@
 
 namespace kav {
 
-COkonomiIsolasjon::COkonomiIsolasjon(int objectType) {
+COkonomiIsolasjon::COkonomiIsolasjon(code::Geometry objectType) {
   ObjectType = objectType;
   BindRows(this);
 }

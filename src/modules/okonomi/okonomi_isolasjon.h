@@ -6,8 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "core/colour.h"
 #include "core/item.h"
-#include "core/kav_modul.h"
+#include "modules/common/codes.h"
 #include "modules/insulation/insulation_rows.h"
 
 namespace kav {
@@ -17,7 +18,7 @@ struct SolutionSettings {
   // 0 standard product, 1 hose product with series, 2 user product,
   // 3 uninsulated.
   int InsulationKind = 0;
-  int ObjectType = 0;               // the module's object type
+  code::Geometry ObjectType = code::Geometry::Pipe;  // the module's object type
   int OwnThickness = 0;             // standard product: OwnThicknessValue instead of a row
   float OwnThicknessValue = 50.0f;  // mm
   int HoseOwnThickness = 0;
@@ -39,7 +40,7 @@ class COkonomiIsolasjon final : public CListItem, public SolutionSettings, publi
  public:
   static constexpr const char* kClassName = "COkonomiIsolasjon";
 
-  explicit COkonomiIsolasjon(int objectType = 0);
+  explicit COkonomiIsolasjon(code::Geometry objectType = code::Geometry::Pipe);
   // Every field and the user list; the copy registers with the same rows.
   COkonomiIsolasjon(const COkonomiIsolasjon& other);
   // The solution leaves its old rows and enters the other's.
@@ -65,9 +66,9 @@ class COkonomiIsolasjon final : public CListItem, public SolutionSettings, publi
   void ComposeName();
 
   // Object types 4 and 5 are flat surfaces, priced per m².
-  bool IsFlat() const { return ObjectType == 4 || ObjectType == 5; }
+  bool IsFlat() const { return code::IsFlat(ObjectType); }
   // Object types 3 and 5 are insulated inside.
-  bool IsInternal() const { return ObjectType == 3 || ObjectType == 5; }
+  bool IsInternal() const { return code::IsInternal(ObjectType); }
 
  private:
   std::string ThicknessText() const;

@@ -86,7 +86,7 @@ std::string COkonomiModul::PictureName(ColourRecord& colours) const {
     colours.Add(kKeyOlive, solution.InsulationColour());
     colours.Add(kKeyYellow, solution.OuterColour());
   }
-  return NumberedPicture("MATERIALTYPE", Orientation * 6 + ObjectType);
+  return NumberedPicture("MATERIALTYPE", Orientation * 6 + code::ToInt(ObjectType));
 }
 
 void COkonomiModul::ShowResults() {

@@ -3,8 +3,8 @@
 // pipe, duct or flat surface compared by their cost over a depreciation
 // period against a standard solution, with pay-back times and CO2.
 #include "data/sub_list.h"
-#include "modules/okonomi/okonomi_isolasjon.h"
 #include "modules/common/page_modul.h"
+#include "modules/okonomi/okonomi_isolasjon.h"
 #include "output/tabell.h"
 #include "output/text_item.h"
 
@@ -17,7 +17,7 @@ struct OkonomiInputs {
   float Diameter = 100.0f;    // mm, outer (types 0, 1)
   float DuctHeight = 200.0f;  // mm; also the height of a flat surface
   float DuctWidth = 200.0f;   // mm
-  int SurroundingsMode = 0;   // 0 indoors, 1 outdoors, 2 user coefficient
+  code::Surroundings SurroundingsMode = code::Surroundings::Indoors;
   float WindSpeed = 2.0f;
   float GivenCoefficient = 5.0f;  // W/m²K
   float OperatingHours = 8760.0f;
@@ -26,9 +26,7 @@ struct OkonomiInputs {
   float EnergyPriceIncrease = 0.0f;  // % per year
   float DepreciationYears = 20.0f;
   float Co2Factor = 380.0f;  // g/kWh
-  // 0 pipe, 1 circular duct, 2 rectangular duct, 3 rectangular duct
-  // insulated inside, 4 flat surface outside, 5 inside.
-  int ObjectType = 0;
+  code::Geometry ObjectType = code::Geometry::Pipe;
   int Orientation = 0;  // 1 vertical
   COkonomiIsolasjon StandardSolution;
   SubList<COkonomiIsolasjon> Alternatives;  // at most 20, in the user's order
@@ -59,7 +57,7 @@ class COkonomiModul final : public CPageModul, public OkonomiInputs {
   void ClearResults() override;
 
   // Types 3 and 5: the insulation lies inside.
-  bool IsInternal() const { return ObjectType == 3 || ObjectType == 5; }
+  bool IsInternal() const { return code::IsInternal(ObjectType); }
 
   int BestIndex = 0;  // 0 the standard solution, k the k-th alternative
 

@@ -2,9 +2,9 @@
 // The tank module (module 2, "Tanktemperatur"): how the liquid in an
 // insulated box, cylinder or sphere cools towards the ambient temperature
 // during a storage time, with a graph of its temperature.
-#include "modules/insulation/isolasjon.h"
 #include "modules/common/liquid.h"
 #include "modules/common/page_modul.h"
+#include "modules/insulation/isolasjon.h"
 #include "output/graph.h"
 #include "output/tabell.h"
 
@@ -20,11 +20,11 @@ struct TankTempInputs : LiquidInputs {
   float StartTemperature = 50.0f;  // °C
   float StorageTime = 500.0f;      // h
   float AmbientTemperature = 10.0f;
-  int Surroundings = 0;  // 0 indoors, 1 outdoors, 2 user coefficient
+  code::Surroundings Surroundings = code::Surroundings::Indoors;
   float WindSpeed = 2.0f;
   float OuterCoefficient = 5.0f;
-  CIsolasjon Insulation{6, 1, 1};  // for tanks
-  int Shape = 0;                   // 0 box, 1 cylinder, 2 sphere
+  CIsolasjon Insulation{code::Usage::Tank, 1, 1};  // for tanks
+  int Shape = 0;                                   // 0 box, 1 cylinder, 2 sphere
 };
 
 class CTankTempModul final : public CPageModul, public TankTempInputs {

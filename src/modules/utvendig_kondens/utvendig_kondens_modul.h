@@ -2,8 +2,8 @@
 // The external condensation module (module 3, "Utv. kondensering"): the
 // insulation thickness that keeps the outside of a cold pipe, duct or flat
 // surface at or above the dew point of the air around it.
-#include "modules/insulation/isolasjon.h"
 #include "modules/common/page_modul.h"
+#include "modules/insulation/isolasjon.h"
 #include "output/tabell.h"
 #include "output/text_item.h"
 
@@ -17,12 +17,12 @@ struct UtvendigKondensInputs {
   float Diameter = 50.0f;            // mm (types 0, 1, 3)
   float Height = 200.0f;             // mm; also the height of a vertical flat surface
   float Width = 200.0f;              // mm
-  int Surroundings = 0;              // 0 indoors, 1 outdoors, 2 user coefficient
+  code::Surroundings Surroundings = code::Surroundings::Indoors;
   float WindSpeed = 2.0f;
   float OuterCoefficient = 5.0f;
-  CIsolasjon Layer1{0, 0, 1};  // its thickness is sought
-  CIsolasjon Layer2{0, 1, 0};  // outer layer of two on ducts, thickness given
-  int TwoLayers = 0;           // effective for types 1 and 2
+  CIsolasjon Layer1{code::Usage::Pipe, 0, 1};  // its thickness is sought
+  CIsolasjon Layer2{code::Usage::Pipe, 1, 0};  // outer layer of two on ducts, thickness given
+  int TwoLayers = 0;                           // effective for types 1 and 2
   // 0 pipe, 1 circular duct, 2 rectangular duct, 3 circular duct insulated
   // inside, 4 rectangular duct insulated inside, 5 flat surface insulated
   // outside, 6 inside.

@@ -1,10 +1,13 @@
 #include "modules/varme_tap/varme_tap_modul.h"
 
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
+#include "modules/varme_tap/varme_tap_calculate.h"
+#include "modules/varme_tap/varme_tap_page.h"
 
 namespace kav {
 
@@ -74,7 +77,7 @@ void VarmeTapInputs::PictureColours(ColourRecord& colours) const {
   } else {
     // The insulation next to the object, and the surface of the outermost
     // layer.
-    const CIsolasjon& outer = TwoLayers != 0 && Criterion == 0 ? Layer2 : Layer1;
+    const CIsolasjon& outer = CalculatesTwoLayers() ? Layer2 : Layer1;
     colours.Add(kKeyOlive, Layer1.InsulationColour());
     colours.Add(kKeyYellow, outer.OuterSurfaceColour());
   }
@@ -83,7 +86,7 @@ void VarmeTapInputs::PictureColours(ColourRecord& colours) const {
 std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "MATERIALTYPEX0";
   PictureColours(colours);
-  return NumberedPicture("MATERIALTYPE", Vertical * 6 + Geometry);
+  return NumberedPicture("MATERIALTYPE", Vertical * 6 + code::ToInt(Geometry));
 }
 
 void CVarmeTapModul::ShowResults() {
@@ -93,6 +96,30 @@ void CVarmeTapModul::ShowResults() {
 
 void CVarmeTapModul::ClearResults() {
   SetResultsShown({&ResultTable, &InputTable, &InternalInsulationText}, false);
+  LastResult.reset();
+}
+
+void CVarmeTapModul::Calculate() {
+  HeatLossResult result = CalculateHeatLoss(*this);
+  // Criterion 3 sets the maximum heat loss from the class it finds.
+  if (result.insulationClass) InsulationClass = *result.insulationClass;
+  if (result.classMaxHeatLoss) GivenMaxHeatLoss = *result.classMaxHeatLoss;
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  // An unknown criterion counts as done, with nothing to show.
+  if (result.kind == HeatLossResult::Kind::None) return;
+  FillHeatLossResultTable(*this, result);
+  FillHeatLossInputTable(*this);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CVarmeTapModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return HeatLossValues(*this, *LastResult);
 }
 
 }  // namespace kav

@@ -108,12 +108,12 @@ float HeatLossSearch::Film(float h, const Shape& shape, float ts) const {
 }
 
 float HeatLossSearch::OuterCoefficient(float ts, float size, float emissivity) const {
-  if (c_.surroundings == 2) return c_.outerCoefficient;
+  if (c_.surroundings == code::Surroundings::UserCoefficient) return c_.outerCoefficient;
   const float ta = c_.ambientTemperature;
   const float dT = std::fabs(ts - ta);
   const float convection =
-      SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, dT, size,
-                         c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed);
+      SurfaceCoefficient(c_.surroundings == code::Surroundings::Indoors ? 1 : 0, c_.vertical == 1,
+                         dT, size, c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed);
   return convection + RadiationCoefficient(emissivity, ts, ta);
 }
 
@@ -188,10 +188,11 @@ SurfaceResult HeatLossSearch::Bare() const {
   const float ta = c_.ambientTemperature;
   const float d = c_.diameter / 1000.0f;
   float h = c_.outerCoefficient;
-  if (c_.surroundings != 2) {
+  if (c_.surroundings != code::Surroundings::UserCoefficient) {
     const float size = c_.Circular() ? d : std::max(c_.height, c_.width) / 1000.0f;
-    h = SurfaceCoefficient(c_.surroundings == 0 ? 1 : 0, c_.vertical == 1, std::fabs(tm - ta), size,
-                           c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed) +
+    h = SurfaceCoefficient(c_.surroundings == code::Surroundings::Indoors ? 1 : 0, c_.vertical == 1,
+                           std::fabs(tm - ta), size, c_.Flat() ? 1 : 0, c_.height / 1000.0f,
+                           c_.windSpeed) +
         RadiationCoefficient(0.5f, tm, ta);
   }
   float q = 0.0f;

@@ -3,16 +3,14 @@
 // the insulation thickness for a given surface temperature or a given
 // maximum heat loss, by secant iteration in single precision.
 #include "core/formulas.h"
+#include "modules/common/codes.h"
 
 namespace kav {
 
 // The object and its surroundings, in the units of the formulas.
 struct HeatLossCase {
-  // 0 pipe, 1 circular duct, 2 rectangular duct, 3 rectangular duct
-  // insulated inside, 4 flat surface outside, 5 flat surface inside.
-  int geometry = 0;
-  // 0 indoors (free convection), 1 outdoors (wind), 2 user coefficient.
-  int surroundings = 0;
+  code::Geometry geometry = code::Geometry::Pipe;
+  code::Surroundings surroundings = code::Surroundings::Indoors;
   int vertical = 0;
   float mediumTemperature = 50.0f;   // Tm, °C
   float ambientTemperature = 20.0f;  // Ta, °C
@@ -22,9 +20,9 @@ struct HeatLossCase {
   float windSpeed = 2.0f;            // m/s
   float outerCoefficient = 5.0f;     // W/m²K, total, surroundings 2
 
-  bool Circular() const { return geometry == 0 || geometry == 1; }
-  bool Flat() const { return geometry == 4 || geometry == 5; }
-  bool Internal() const { return geometry == 3 || geometry == 5; }
+  bool Circular() const { return code::IsCircular(geometry); }
+  bool Flat() const { return code::IsFlat(geometry); }
+  bool Internal() const { return code::IsInternal(geometry); }
 };
 
 // One insulation layer as the searches see it.

@@ -9,9 +9,9 @@
 
 #include "core/strings.h"
 #include "ui/app/app_icons.h"
+#include "ui/app/startup_settings.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/render/qt_pictures.h"
-#include "ui/app/startup_settings.h"
 
 namespace kav {
 namespace {

@@ -11,15 +11,15 @@
 #include "modules/kav_doc.h"
 #include "output/page_layout.h"
 #include "ui/app/about_dlg.h"
-#include "ui/app/register_dialogs.h"
-#include "ui/platform/help_viewer.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/new_doc_dlg.h"
 #include "ui/app/page_printer.h"
-#include "ui/render/qt_device.h"
-#include "ui/render/qt_pictures.h"
+#include "ui/app/register_dialogs.h"
 #include "ui/app/startup_settings.h"
 #include "ui/app/title_dlg.h"
+#include "ui/platform/help_viewer.h"
+#include "ui/render/qt_device.h"
+#include "ui/render/qt_pictures.h"
 
 namespace kav {
 

@@ -221,7 +221,8 @@ void CMainFrame::CreateTabs() {
   tabs_->setDocumentMode(true);
   tabs_->setExpanding(false);
   tabs_->setDrawBase(true);
-  for (const ModuleInfo& module : kModules) tabs_->addTab(QString::fromStdString(Str(module.tabText)));
+  for (const ModuleInfo& module : kModules)
+    tabs_->addTab(QString::fromStdString(Str(module.tabText)));
   connect(tabs_, &QTabBar::currentChanged, this, [this](int module) {
     if (module != doc_.ActiveModule()) Run([this, module] { doc_.SetActiveModule(module); });
   });

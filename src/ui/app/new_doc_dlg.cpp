@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/strings.h"
-#include "ui/render/qt_pictures.h"
 #include "ui/app/startup_settings.h"
+#include "ui/render/qt_pictures.h"
 
 namespace kav {
 

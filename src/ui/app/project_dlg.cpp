@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "core/editors.h"
-#include "ui/widgets/dialog_fields.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/widgets/dialog_fields.h"
 
 namespace kav {
 namespace {

@@ -7,16 +7,16 @@
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/app/project_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
 #include "ui/database/iso_tykkelse_dlg.h"
-#include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
-#include "ui/app/project_dlg.h"
-#include "ui/platform/qt_platform.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
+#include "ui/platform/qt_platform.h"
 
 namespace kav {
 namespace {

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/strings.h"
+#include "ui/app/startup_settings.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/render/qt_pictures.h"
-#include "ui/app/startup_settings.h"
 
 namespace kav {
 

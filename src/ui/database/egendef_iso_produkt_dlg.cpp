@@ -8,10 +8,10 @@
 
 #include "data/active_list.h"
 #include "data/iso_produkt.h"
+#include "ui/panels/product_fields.h"
 #include "ui/widgets/curve_button.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
-#include "ui/panels/product_fields.h"
 
 namespace kav {
 namespace {

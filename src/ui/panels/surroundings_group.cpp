@@ -60,22 +60,23 @@ SurroundingsGroup::SurroundingsGroup(const QString& ambientLabel, bool climateBu
   radios_[0]->setChecked(true);
 }
 
-void SurroundingsGroup::SetValues(int surroundings, float ambient, float wind, float coefficient) {
+void SurroundingsGroup::SetValues(code::Surroundings surroundings, float ambient, float wind,
+                                  float coefficient) {
   ambient_->SetValue(ambient, "%g");
   wind_->SetValue(wind, "%g");
   coefficient_->SetValue(coefficient, "%g");
-  radios_[static_cast<std::size_t>(std::clamp(surroundings, 0, 2))]->setChecked(true);
+  radios_[static_cast<std::size_t>(std::clamp(code::ToInt(surroundings), 0, 2))]->setChecked(true);
   UpdateEnabling();
 }
 
-int SurroundingsGroup::Surroundings() const {
+code::Surroundings SurroundingsGroup::Surroundings() const {
   for (std::size_t i = 0; i < radios_.size(); ++i) {
-    if (radios_[i]->isChecked()) return static_cast<int>(i);
+    if (radios_[i]->isChecked()) return code::FromInt<code::Surroundings>(static_cast<int>(i));
   }
-  return 0;
+  return code::Surroundings::Indoors;
 }
 
-void SurroundingsGroup::ReadValues(int& surroundings, float& ambient, float& wind,
+void SurroundingsGroup::ReadValues(code::Surroundings& surroundings, float& ambient, float& wind,
                                    float& coefficient) const {
   surroundings = Surroundings();
   ReadNumber(*ambient_, ambient);
@@ -84,11 +85,12 @@ void SurroundingsGroup::ReadValues(int& surroundings, float& ambient, float& win
 }
 
 bool SurroundingsGroup::CheckRanges(CItemDlg& dialog) const {
-  const int surroundings = Surroundings();
-  if (surroundings == 1 && !dialog.CheckRange(ids::LabelWindSpeed, *wind_, 0.1f, 50.0f)) {
+  const code::Surroundings surroundings = Surroundings();
+  if (surroundings == code::Surroundings::Outdoors &&
+      !dialog.CheckRange(ids::LabelWindSpeed, *wind_, 0.1f, 50.0f)) {
     return false;
   }
-  if (surroundings == 2 &&
+  if (surroundings == code::Surroundings::UserCoefficient &&
       !dialog.CheckRange(ids::LabelOuterCoefficient, *coefficient_, 0.1f, 10000.0f)) {
     return false;
   }
@@ -103,10 +105,11 @@ void SurroundingsGroup::ChooseClimate() {
 }
 
 void SurroundingsGroup::UpdateEnabling() {
-  const int surroundings = Surroundings();
-  wind_->setEnabled(surroundings == 1);
-  if (climate_ != nullptr) climate_->setEnabled(surroundings == 1);
-  coefficient_->setEnabled(surroundings == 2);
+  const code::Surroundings surroundings = Surroundings();
+  const bool outdoors = surroundings == code::Surroundings::Outdoors;
+  wind_->setEnabled(outdoors);
+  if (climate_ != nullptr) climate_->setEnabled(outdoors);
+  coefficient_->setEnabled(surroundings == code::Surroundings::UserCoefficient);
 }
 
 }  // namespace kav

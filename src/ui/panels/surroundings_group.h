@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <array>
 
+#include "modules/common/codes.h"
+
 class QPushButton;
 class QRadioButton;
 
@@ -22,12 +24,12 @@ class SurroundingsGroup final : public QGroupBox {
   // `ambientLabel` as the dialog words it ("Omgivelsestemp. [°C]:").
   SurroundingsGroup(const QString& ambientLabel, bool climateButton, QWidget* parent = nullptr);
 
-  // 0 indoors, 1 outdoors, 2 the user's coefficient.
-  void SetValues(int surroundings, float ambient, float wind, float coefficient);
-  int Surroundings() const;
+  void SetValues(code::Surroundings surroundings, float ambient, float wind, float coefficient);
+  code::Surroundings Surroundings() const;
   // The fields' numbers into the values (a field that does not hold a
   // number leaves its value as it was).
-  void ReadValues(int& surroundings, float& ambient, float& wind, float& coefficient) const;
+  void ReadValues(code::Surroundings& surroundings, float& ambient, float& wind,
+                  float& coefficient) const;
 
   NumberField& Ambient() const { return *ambient_; }
   NumberField& Wind() const { return *wind_; }
@@ -38,6 +40,7 @@ class SurroundingsGroup final : public QGroupBox {
   bool CheckRanges(CItemDlg& dialog) const;
 
  signals:
+  // With the radio's number (code::Surroundings as an integer).
   void surroundingsChanged(int surroundings);
 
  private:

@@ -4,8 +4,8 @@
 
 #include "module_test_support.h"
 #include "modules/common/liquid.h"
-#include "modules/module_classes.h"
 #include "modules/common/surroundings.h"
+#include "modules/module_classes.h"
 
 namespace kav::test {
 namespace {
@@ -14,17 +14,18 @@ using SupportTest = ModuleTest;
 
 TEST_F(SupportTest, SurroundingsRows) {
   TableRows indoors;
-  AddSurroundingsRows(indoors, 0, 2.0f, 5.0f);
+  AddSurroundingsRows(indoors, code::Surroundings::Indoors, 2.0f, 5.0f);
   EXPECT_EQ(indoors.Texts(), std::vector<std::string>{"Innendørs (fri konveksjon)"});
   TableRows outdoors;
-  AddSurroundingsRows(outdoors, 1, 3.25f, 5.0f);
+  AddSurroundingsRows(outdoors, code::Surroundings::Outdoors, 3.25f, 5.0f);
   EXPECT_EQ(outdoors.Labels(), (std::vector<std::string>{"Omgivelser", "Vindhastighet"}));
   EXPECT_EQ(outdoors.Texts()[1], "3.2 m/s");
   TableRows own;
-  AddSurroundingsRows(own, 2, 3.0f, 7.5f, ids::OuterHeatTransferCoefficientShort);
+  AddSurroundingsRows(own, code::Surroundings::UserCoefficient, 3.0f, 7.5f,
+                      ids::OuterHeatTransferCoefficientShort);
   EXPECT_EQ(own.Labels()[1], "Utv. varmeovergangstall");
   EXPECT_EQ(own.Texts(), (std::vector<std::string>{"Egendefinert utvendig overgangstall", "7.5"}));
-  EXPECT_EQ(SurroundingsTextId(3), 0);
+  EXPECT_EQ(SurroundingsTextId(code::FromInt<code::Surroundings>(3)), 0);
 }
 
 TEST_F(SupportTest, LiquidPropertiesFromTheRowOrTheUser) {

@@ -7,8 +7,8 @@
 
 #include "core/strings.h"
 #include "module_test_support.h"
-#include "modules/insulation/isolasjon_edit.h"
 #include "modules/common/module_picture.h"
+#include "modules/insulation/isolasjon_edit.h"
 
 namespace kav::test {
 namespace {
@@ -17,7 +17,7 @@ class IsolasjonTest : public ModuleTest {
  protected:
   // A standard-product layer on Glassull's 50 mm row, with Alu jacketing.
   void UseGlassull50(CIsolasjon& layer) {
-    layer.Source = 0;
+    layer.Source = code::Source::Standard;
     layer.Product = &Glassull();
     layer.ThicknessRow = Glassull().Thicknesses[1];
     layer.HasJacketing = 1;
@@ -48,7 +48,7 @@ TEST_F(IsolasjonTest, ThicknessFollowsTheSourceAndItsRow) {
   layer.Thickness = 35.0f;
   EXPECT_EQ(layer.ThicknessAt(50.0f), 35.0f);
 
-  layer.Source = 1;
+  layer.Source = code::Source::Hose;
   layer.HoseProduct = &Hose();
   layer.HoseSeries = Hose().Series[0];
   EXPECT_EQ(layer.ThicknessAt(22.0f), 9.0f);
@@ -56,7 +56,7 @@ TEST_F(IsolasjonTest, ThicknessFollowsTheSourceAndItsRow) {
   layer.OwnHoseThickness = 1;
   EXPECT_EQ(layer.ThicknessAt(22.5f), 25.0f) << "an own hose thickness ignores the diameter";
 
-  layer.Source = 2;
+  layer.Source = code::Source::User;
   layer.UserProduct = &Egen();
   EXPECT_EQ(layer.ThicknessAt(50.0f), 0.0f);
   layer.UserThicknessRow = Egen().Thicknesses[1];
@@ -78,7 +78,7 @@ TEST_F(IsolasjonTest, EmissivityOfTheOuterSurface) {
   layer.UserJacketing = 1;
   EXPECT_EQ(layer.Emissivity(), 0.5f);
 
-  CIsolasjon inside(3, 1, 1);
+  CIsolasjon inside(code::Usage::RectangularDuctInside, 1, 1);
   inside.HasJacketing = 1;
   inside.Jacketing = &Alu();
   EXPECT_EQ(inside.Emissivity(), 0.94f) << "inside a duct only the duct's surface counts";
@@ -92,10 +92,10 @@ TEST_F(IsolasjonTest, EmissivityOfTheOuterSurface) {
 TEST_F(IsolasjonTest, PictureColoursWithAndWithoutRows) {
   CIsolasjon layer;
   EXPECT_EQ(layer.InsulationColour(), kNoProductColour);
-  layer.Source = 1;
+  layer.Source = code::Source::Hose;
   EXPECT_EQ(layer.InsulationColour(), kNoHoseProductColour);
   EXPECT_TRUE(layer.Describe(true).empty());
-  layer.Source = 0;
+  layer.Source = code::Source::Standard;
   layer.Product = &Steinull();
   layer.HasJacketing = 1;
   EXPECT_EQ(layer.OuterSurfaceColour(), kNoSurfaceColour) << "jacketing without a row";
@@ -114,16 +114,16 @@ TEST_F(IsolasjonTest, ResetLeavesEveryRowAndAppliesTheUsage) {
   CIsolasjon layer;
   UseGlassull50(layer);
   layer.Surface = &Steel();
-  layer.Reset(7, 0, 0);
+  layer.Reset(code::Usage::CircularDuctInside, 0, 0);
   EXPECT_FALSE(AnyRowUses(&layer));
   EXPECT_EQ(layer.Product, nullptr);
-  EXPECT_EQ(layer.Source, 2) << "usage 7 offers user products only";
-  EXPECT_EQ(layer.Usage, 7);
+  EXPECT_EQ(layer.Source, code::Source::User) << "usage 7 offers user products only";
+  EXPECT_EQ(layer.Usage, code::Usage::CircularDuctInside);
   EXPECT_EQ(layer.ThicknessGiven, 0);
   EXPECT_EQ(layer.FirstLayer, 0);
   EXPECT_EQ(layer.HasJacketing, 0);
-  layer.Reset(2, 1, 1);
-  EXPECT_EQ(layer.Source, 0);
+  layer.Reset(code::Usage::RectangularDuct, 1, 1);
+  EXPECT_EQ(layer.Source, code::Source::Standard);
 }
 
 TEST_F(IsolasjonTest, CopiesRegisterThemselvesAndLeaveNoDanglingUser) {
@@ -176,7 +176,7 @@ TEST_F(IsolasjonTest, ReplacedRowsAreTakenByTheirKind) {
 TEST_F(IsolasjonTest, EditedDatabaseListsRepointTheLayer) {
   CIsolasjon layer;
   UseGlassull50(layer);
-  layer.Source = 2;
+  layer.Source = code::Source::User;
   layer.UserProduct = &Egen();
   layer.UserThicknessRow = Egen().Thicknesses[0];
   // What a database dialog's OK does: working copies replace the lists.
@@ -197,7 +197,7 @@ TEST_F(IsolasjonTest, EditedDatabaseListsRepointTheLayer) {
 TEST_F(IsolasjonTest, StoredLayerReadsBackToTheDatabaseRows) {
   Bytes bytes;
   {
-    CIsolasjon layer(4, 0, 0);
+    CIsolasjon layer(code::Usage::FlatOutside, 0, 0);
     UseGlassull50(layer);
     layer.HoseProduct = &Hose();
     layer.HoseSeries = Hose().Series[0];
@@ -209,7 +209,7 @@ TEST_F(IsolasjonTest, StoredLayerReadsBackToTheDatabaseRows) {
   CIsolasjon read;
   ReadAll(bytes, [&](CArchive& ar) { read.Serialize(ar); });
   EXPECT_TRUE(platform.events.empty());
-  EXPECT_EQ(read.Usage, 4);
+  EXPECT_EQ(read.Usage, code::Usage::FlatOutside);
   EXPECT_EQ(read.FirstLayer, 1) << "not stored";
   EXPECT_EQ(read.ThicknessRow, Glassull().Thicknesses[1]);
   EXPECT_EQ(read.HoseSeries, Hose().Series[0]);
@@ -220,8 +220,8 @@ TEST_F(IsolasjonTest, StoredLayerReadsBackToTheDatabaseRows) {
 }
 
 TEST_F(IsolasjonTest, StoredFieldOrder) {
-  CIsolasjon layer(5, 0, 1);
-  layer.Source = 1;
+  CIsolasjon layer(code::Usage::FlatInside, 0, 1);
+  layer.Source = code::Source::Hose;
   layer.Thickness = 11.0f;
   layer.OwnHoseThickness = 1;
   layer.HoseThickness = 12.0f;
@@ -307,7 +307,7 @@ TEST_F(IsolasjonTest, DescribeAndThicknessNote) {
   EXPECT_EQ(layer.Describe(true), "Produkt:\nGlassull\nTykkelse: 50.0 mm");
   EXPECT_EQ(layer.Describe(false), "Produkt:\nGlassull");
   EXPECT_EQ(layer.ThicknessNote(50.0f), "");
-  layer.Source = 1;
+  layer.Source = code::Source::Hose;
   layer.HoseProduct = &Hose();
   layer.HoseSeries = Hose().Series[0];
   EXPECT_EQ(layer.Describe(true), "Produkt:\nCellegummi\nTykkelse: SR-1 mm");
@@ -332,14 +332,14 @@ TEST_F(IsolasjonTest, DiameterRangeQuestions) {
                 FormatId(ids::MaxPipeDiameterForThickness, 50.0f, "Glassull", 60.0f)}));
 
   platform.Clear();
-  layer.Usage = 1;
+  layer.Usage = code::Usage::CircularDuct;
   EXPECT_TRUE(layer.CheckDiameterRange(15.0f)) << "only pipes are checked";
-  layer.Usage = 0;
+  layer.Usage = code::Usage::Pipe;
   layer.OwnThickness = 1;
   EXPECT_TRUE(layer.CheckDiameterRange(15.0f)) << "a typed-in thickness has no range";
   EXPECT_TRUE(platform.events.empty());
 
-  layer.Source = 1;
+  layer.Source = code::Source::Hose;
   layer.HoseProduct = &Hose();
   layer.HoseSeries = Hose().Series[0];
   platform.answers = {false};
@@ -367,7 +367,7 @@ TEST_F(IsolasjonTest, InputTableRows) {
       << "without jacketing the product's emissivity, 0 without product";
 
   TableRows own;
-  layer.Source = 2;
+  layer.Source = code::Source::User;
   layer.UserProduct = &Egen();
   layer.OwnUserThickness = 1;
   layer.UserThicknessValue = 33.0f;
@@ -377,7 +377,7 @@ TEST_F(IsolasjonTest, InputTableRows) {
   EXPECT_EQ(own.Texts()[5], "0.077 W/mK / 125 °C");
 
   TableRows inside;
-  CIsolasjon internal(5, 0, 1);
+  CIsolasjon internal(code::Usage::FlatInside, 0, 1);
   internal.Surface = &Steel();
   internal.LayerRows(inside, 0.0f);
   internal.JacketingRows(inside);
@@ -388,25 +388,25 @@ TEST_F(IsolasjonTest, InputTableRows) {
 }
 
 TEST_F(IsolasjonTest, LayerDialogOffersProductsByUsageAndPosition) {
-  IsolasjonEdit first(CIsolasjon(0, 1, 1), 50.0f);
+  IsolasjonEdit first(CIsolasjon(code::Usage::Pipe, 1, 1), 50.0f);
   EXPECT_EQ(first.Products, std::vector<CIsoProdukt*>{&Glassull()}) << "Steinull is not for pipes";
   EXPECT_EQ(first.HoseProducts, std::vector<CKorbuFlex*>{&Hose()});
   EXPECT_EQ(first.UserProducts, std::vector<CEgendefIsoProdukt*>{&Egen()});
 
-  IsolasjonEdit outer(CIsolasjon(2, 1, 0), 50.0f);
+  IsolasjonEdit outer(CIsolasjon(code::Usage::RectangularDuct, 1, 0), 50.0f);
   EXPECT_EQ(outer.Products, std::vector<CIsoProdukt*>{&Glassull()})
       << "Steinull may only lie inside";
   EXPECT_TRUE(outer.HoseProducts.empty()) << "hoses are for pipes";
 
-  IsolasjonEdit inner(CIsolasjon(2, 1, 1), 50.0f);
+  IsolasjonEdit inner(CIsolasjon(code::Usage::RectangularDuct, 1, 1), 50.0f);
   EXPECT_EQ(inner.Products.size(), 2u);
 
-  IsolasjonEdit seven(CIsolasjon(7, 1, 1), 50.0f);
+  IsolasjonEdit seven(CIsolasjon(code::Usage::CircularDuctInside, 1, 1), 50.0f);
   EXPECT_TRUE(seven.Products.empty());
   EXPECT_EQ(seven.UserProducts.size(), 1u);
 
   Egen().UseFlags[3] = 0;
-  IsolasjonEdit three(CIsolasjon(3, 1, 1), 50.0f);
+  IsolasjonEdit three(CIsolasjon(code::Usage::RectangularDuctInside, 1, 1), 50.0f);
   EXPECT_TRUE(three.UserProducts.empty()) << "user products filtered like the standard ones";
 }
 
@@ -418,7 +418,7 @@ TEST_F(IsolasjonTest, LayerDialogOkTakesTheCopyAndCancelKeepsTheLayer) {
   ScopedEditor<IsolasjonEdit> dialog([&](IsolasjonEdit& edit) {
     shownDiameter = edit.PipeDiameter;
     EXPECT_TRUE(Uses(Glassull(), &edit.Layer)) << "the copy is a user of its own";
-    edit.Layer.Source = 1;
+    edit.Layer.Source = code::Source::Hose;
     edit.Layer.HoseProduct = &Hose();
     edit.Layer.HasJacketing = 0;
     edit.Layer.Jacketing = nullptr;
@@ -426,14 +426,14 @@ TEST_F(IsolasjonTest, LayerDialogOkTakesTheCopyAndCancelKeepsTheLayer) {
   });
   EXPECT_EQ(layer.EditInputAt(76.1f), 0);
   EXPECT_EQ(shownDiameter, 76.1f);
-  EXPECT_EQ(layer.Source, 0);
+  EXPECT_EQ(layer.Source, code::Source::Standard);
   EXPECT_EQ(layer.Jacketing, &Alu());
   EXPECT_EQ(Alu().Users, std::vector<CItem*>{&layer});
   EXPECT_TRUE(Hose().Users.empty());
 
   accept = true;
   EXPECT_EQ(layer.EditInputAt(76.1f), 1);
-  EXPECT_EQ(layer.Source, 1);
+  EXPECT_EQ(layer.Source, code::Source::Hose);
   EXPECT_EQ(layer.HoseProduct, &Hose());
   EXPECT_EQ(Hose().Users, std::vector<CItem*>{&layer});
   EXPECT_TRUE(Alu().Users.empty());
@@ -444,7 +444,7 @@ TEST_F(IsolasjonTest, TypedThicknessThatIsAStandardOneOutsideItsRange) {
   row.DiameterLimited = 1;
   row.MinDiameter = 20.0f;
   row.MaxDiameter = 60.0f;
-  IsolasjonEdit edit(CIsolasjon(0, 1, 1), 15.0f);
+  IsolasjonEdit edit(CIsolasjon(code::Usage::Pipe, 1, 1), 15.0f);
   edit.Layer.Product = &Glassull();
   edit.Layer.OwnThickness = 1;
   edit.Layer.Thickness = 45.0f;
@@ -464,14 +464,14 @@ TEST_F(IsolasjonTest, TypedThicknessThatIsAStandardOneOutsideItsRange) {
   platform.Clear();
   edit.PipeDiameter = 40.0f;
   EXPECT_TRUE(edit.CheckOwnThickness()) << "the pipe is in the range";
-  edit.Layer.Usage = 1;
+  edit.Layer.Usage = code::Usage::CircularDuct;
   edit.PipeDiameter = 15.0f;
   EXPECT_TRUE(edit.CheckOwnThickness()) << "only pipes are checked";
   EXPECT_TRUE(platform.events.empty());
 
   // A hose thickness is a step of a series, whose pipe range counts.
-  edit.Layer.Usage = 0;
-  edit.Layer.Source = 1;
+  edit.Layer.Usage = code::Usage::Pipe;
+  edit.Layer.Source = code::Source::Hose;
   edit.Layer.HoseProduct = &Hose();
   edit.Layer.OwnHoseThickness = 1;
   edit.Layer.HoseThickness = 13.0f;

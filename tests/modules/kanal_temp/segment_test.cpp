@@ -14,20 +14,20 @@ using SegmentTest = ModuleTest;
 
 TEST_F(SegmentTest, NewSegmentsAreNumberedAndInitialisedForTheirType) {
   KanalTempInputs run;
-  run.RunType = 2;
+  run.RunType = code::RunType::RectangularDucts;
   auto first = run.NewSegment(nullptr);
   EXPECT_EQ(first->Name, "Segment 1");
   EXPECT_EQ(run.NextSegmentNumber, 2);
   EXPECT_EQ(run.NewSegment(first.get())->Name, "Segment 2");
-  EXPECT_EQ(first->Type, 2);
-  EXPECT_EQ(first->Layer1.Usage, 2);
+  EXPECT_EQ(first->Type, code::Geometry::RectangularDuct);
+  EXPECT_EQ(first->Layer1.Usage, code::Usage::RectangularDuct);
   EXPECT_EQ(first->Layer1.FirstLayer, 1);
   EXPECT_EQ(first->Layer2.FirstLayer, 0);
   EXPECT_EQ(first->Diameter, 100.0f);
 }
 
 TEST_F(SegmentTest, TemplateGivesEverythingButTypeAndForeignLayers) {
-  CSegment templ(1);
+  CSegment templ(code::Geometry::CircularDuct);
   templ.Name = "Mal";
   templ.Length = 33.0f;
   templ.Flow = 7.0f;
@@ -38,7 +38,7 @@ TEST_F(SegmentTest, TemplateGivesEverythingButTypeAndForeignLayers) {
   templ.Accessories.Append(std::move(accessory));
   templ.Layer1.Product = &Glassull();
 
-  auto same = CSegment::NewSegment(1, &templ);
+  auto same = CSegment::NewSegment(code::Geometry::CircularDuct, &templ);
   EXPECT_NE(same->Name, "Mal");
   EXPECT_EQ(same->Length, 33.0f);
   EXPECT_EQ(same->Flow, 7.0f);
@@ -49,11 +49,11 @@ TEST_F(SegmentTest, TemplateGivesEverythingButTypeAndForeignLayers) {
   EXPECT_EQ(same->Layer1.Product, &Glassull()) << "same type: the layers are copied";
   EXPECT_TRUE(Uses(Glassull(), &same->Layer1));
 
-  auto other = CSegment::NewSegment(3, &templ);
-  EXPECT_EQ(other->Type, 3);
+  auto other = CSegment::NewSegment(code::Geometry::InternalDuct, &templ);
+  EXPECT_EQ(other->Type, code::Geometry::InternalDuct);
   EXPECT_EQ(other->Length, 33.0f);
   EXPECT_EQ(other->Layer1.Product, nullptr) << "another type starts with fresh layers";
-  EXPECT_EQ(other->Layer1.Usage, 3);
+  EXPECT_EQ(other->Layer1.Usage, code::Usage::RectangularDuctInside);
 
   auto created = templ.CreateNew();
   EXPECT_EQ(static_cast<CSegment&>(*created).Layer1.Product, &Glassull());
@@ -78,10 +78,10 @@ TEST_F(SegmentTest, CloneIsAUserOfItsSurface) {
 }
 
 TEST_F(SegmentTest, DescriptionByType) {
-  CSegment duct(2);
+  CSegment duct(code::Geometry::RectangularDuct);
   duct.Layer1.Product = &Glassull();
   duct.Layer1.ThicknessRow = Glassull().Thicknesses[0];
-  duct.FlowUnit = 1;
+  duct.FlowUnit = code::FlowUnit::LitresPerSecond;
   EXPECT_EQ(duct.Describe(),
             "Segmenttype: Rektangulær kanal\nIsolasjonsprodukt: Glassull\nTykkelse: 30.0 mm\n"
             "Høyde: 200.0 mm\nBredde: 200.0 mm\nKanallengde: 10.00 m\nOmgivelsetemp.: 20.0 °C\n"
@@ -89,20 +89,20 @@ TEST_F(SegmentTest, DescriptionByType) {
   duct.Uninsulated = 1;
   EXPECT_NE(duct.Describe().find("Ingen isolasjon (emissivitet=0.5)\nTykkelse: 0.0 mm"),
             std::string::npos);
-  EXPECT_EQ(CSegment(3).Describe(), "");
+  EXPECT_EQ(CSegment(code::Geometry::InternalDuct).Describe(), "");
 }
 
 TEST_F(SegmentTest, FlowAndCrossSection) {
-  CSegment pipe(0);
+  CSegment pipe(code::Geometry::Pipe);
   pipe.Diameter = 200.0f;
   EXPECT_FLOAT_EQ(pipe.CrossSection(), 0.031415927f);
   EXPECT_FLOAT_EQ(pipe.VolumeFlow(), 100.0f / 3600.0f);
   EXPECT_EQ(pipe.FlowText(), "100.00 m³/h");
-  pipe.FlowUnit = 2;
+  pipe.FlowUnit = code::FlowUnit::MetresPerSecond;
   pipe.Flow = 2.0f;
   EXPECT_FLOAT_EQ(pipe.VolumeFlow(), 0.062831854f) << "a velocity times the cross-section";
 
-  CSegment duct(3);
+  CSegment duct(code::Geometry::InternalDuct);
   duct.Width = 500.0f;
   duct.Height = 400.0f;
   EXPECT_FLOAT_EQ(duct.CrossSection(), 0.2f);
@@ -110,24 +110,24 @@ TEST_F(SegmentTest, FlowAndCrossSection) {
 }
 
 TEST_F(SegmentTest, ProductTemperatureLimit) {
-  CSegment segment(0);
+  CSegment segment(code::Geometry::Pipe);
   EXPECT_EQ(segment.MaxProductTemperature(), 10000.0f) << "no product";
   Glassull().MaxTemperature = 250.0f;
   segment.Layer1.Product = &Glassull();
   EXPECT_EQ(segment.MaxProductTemperature(), 250.0f);
-  segment.Layer1.Source = 1;
+  segment.Layer1.Source = code::Source::Hose;
   segment.Layer1.HoseProduct = &Hose();
   EXPECT_EQ(segment.MaxProductTemperature(), Hose().MaxTemperature);
-  segment.Layer1.Source = 2;
+  segment.Layer1.Source = code::Source::User;
   segment.Layer1.UserProduct = &Egen();
   EXPECT_EQ(segment.MaxProductTemperature(), 10000.0f) << "user products set no limit";
-  segment.Layer1.Source = 0;
+  segment.Layer1.Source = code::Source::Standard;
   segment.Uninsulated = 1;
   EXPECT_EQ(segment.MaxProductTemperature(), 10000.0f);
 }
 
 TEST_F(SegmentTest, SegmentDialogOnACopy) {
-  CSegment segment(0);
+  CSegment segment(code::Geometry::Pipe);
   segment.Name = "Før";
   ScopedEditor<CSegment> dialog([&](CSegment& copy) {
     EXPECT_NE(&copy, &segment);

@@ -13,8 +13,8 @@ constexpr ConductivityPolynomial kMineralWool{1.51e-9f, 1.31e-7f, 1.74e-4f, 0.03
 
 HeatLossCase Case(int geometry, int surroundings = 0) {
   HeatLossCase c;
-  c.geometry = geometry;
-  c.surroundings = surroundings;
+  c.geometry = code::FromInt<code::Geometry>(geometry);
+  c.surroundings = code::FromInt<code::Surroundings>(surroundings);
   c.mediumTemperature = 70.0f;
   c.ambientTemperature = 20.0f;
   c.diameter = 100.0f;

@@ -54,7 +54,7 @@ TEST_F(VarmeTapTest, GivenThicknessShowsResultsAndInputs) {
 }
 
 TEST_F(VarmeTapTest, InsulationClassBoundaryIs19400DegreeHours) {
-  m->Criterion = 3;
+  m->Criterion = code::Criterion::InsulationClass;
   m->MediumTemperature = 22.0f;  // 2 K above the ambient
   m->OperatingHours = 9699.5f;   // 19399 degree-hours
   m->Calculate();
@@ -67,7 +67,7 @@ TEST_F(VarmeTapTest, InsulationClassBoundaryIs19400DegreeHours) {
 }
 
 TEST_F(VarmeTapTest, ClassLimitOverwritesTheMaximumLossAndCriterionTwoUsesIt) {
-  m->Criterion = 3;
+  m->Criterion = code::Criterion::InsulationClass;
   m->MediumTemperature = 70.0f;
   m->OperatingHours = 5840.0f;  // 292000 degree-hours: class 4
   m->Calculate();
@@ -77,7 +77,7 @@ TEST_F(VarmeTapTest, ClassLimitOverwritesTheMaximumLossAndCriterionTwoUsesIt) {
   EXPECT_FLOAT_EQ(m->GivenMaxHeatLoss, limit);
   EXPECT_EQ(Result(ids::InsulationClass), "4");
   const std::string requiredClass = Result(ids::InsulationThickness);
-  m->Criterion = 2;
+  m->Criterion = code::Criterion::GivenMaxHeatLoss;
   m->Calculate();
   EXPECT_EQ(Result(ids::InsulationThickness), requiredClass);
   EXPECT_FALSE(HasResultRow(ids::InsulationClass));
@@ -86,7 +86,7 @@ TEST_F(VarmeTapTest, ClassLimitOverwritesTheMaximumLossAndCriterionTwoUsesIt) {
 // The class limit takes the sign of the heat flow: a cold pipe gets a
 // negative limit and a thickness, not "too thick".
 TEST_F(VarmeTapTest, ColdMediumGetsItsClassThickness) {
-  m->Criterion = 3;
+  m->Criterion = code::Criterion::InsulationClass;
   m->MediumTemperature = 5.0f;
   m->AmbientTemperature = 25.0f;
   m->OperatingHours = 8760.0f;
@@ -98,7 +98,7 @@ TEST_F(VarmeTapTest, ColdMediumGetsItsClassThickness) {
 }
 
 TEST_F(VarmeTapTest, MaxLossAboveTheBareLossNeedsNoInsulation) {
-  m->Criterion = 2;
+  m->Criterion = code::Criterion::GivenMaxHeatLoss;
   m->GivenMaxHeatLoss = 4000.0f;
   m->Calculate();
   ASSERT_EQ(m->ResultsValid, 1);
@@ -108,7 +108,7 @@ TEST_F(VarmeTapTest, MaxLossAboveTheBareLossNeedsNoInsulation) {
 }
 
 TEST_F(VarmeTapTest, RequiredThicknessComparesWithTheNextStandardThickness) {
-  m->Criterion = 1;
+  m->Criterion = code::Criterion::GivenSurfaceTemperature;
   m->GivenSurfaceTemperature = 24.0f;
   m->Calculate();
   ASSERT_EQ(m->ResultsValid, 1);
@@ -120,8 +120,8 @@ TEST_F(VarmeTapTest, RequiredThicknessComparesWithTheNextStandardThickness) {
 }
 
 TEST_F(VarmeTapTest, UserProductGetsNoStandardComparison) {
-  m->Criterion = 1;
-  m->Layer1.Source = 2;
+  m->Criterion = code::Criterion::GivenSurfaceTemperature;
+  m->Layer1.Source = code::Source::User;
   m->Layer1.UserProduct = &Egen();
   m->Calculate();
   ASSERT_EQ(m->ResultsValid, 1);
@@ -133,7 +133,7 @@ TEST_F(VarmeTapTest, UserProductGetsNoStandardComparison) {
 TEST_F(VarmeTapTest, HangersRaiseTheLossOnlyOnPipesAndOutsideDucts) {
   for (int geometry : {0, 3, 4, 5}) {
     SCOPED_TRACE(geometry);
-    m->Geometry = geometry;
+    m->Geometry = code::FromInt<code::Geometry>(geometry);
     m->UninsulatedHangers = 0;
     m->Calculate();
     const float without = Number(Result(ids::HeatLoss_62315));
@@ -156,7 +156,7 @@ TEST_F(VarmeTapTest, AccessoriesAddLossOnPipesOnly) {
   m->HasAccessories = 1;
   m->Calculate();
   EXPECT_TRUE(HasResultRow(ids::AccessoryHeatLoss));
-  m->Geometry = 1;  // a circular duct lists them but adds no loss
+  m->Geometry = code::Geometry::CircularDuct;  // a circular duct lists them but adds no loss
   m->Calculate();
   EXPECT_FALSE(HasResultRow(ids::AccessoryHeatLoss));
   bool listed = false;
@@ -183,7 +183,7 @@ TEST_F(VarmeTapTest, EqualMediumAndAmbientIsRefusedNotShownAsNaN) {
 TEST_F(VarmeTapTest, UnreachableLimitTellsTheUserAndClearsTheResults) {
   m->Calculate();
   ASSERT_EQ(m->ResultsValid, 1);
-  m->Criterion = 2;
+  m->Criterion = code::Criterion::GivenMaxHeatLoss;
   m->MediumTemperature = 500.0f;
   m->Diameter = 1000.0f;
   m->GivenMaxHeatLoss = 1.0f;
@@ -194,20 +194,20 @@ TEST_F(VarmeTapTest, UnreachableLimitTellsTheUserAndClearsTheResults) {
 }
 
 TEST_F(VarmeTapTest, InsideInsulationShowsItsNoteUnderTheInputTable) {
-  m->Geometry = 3;
-  m->Layer1.Usage = 3;
+  m->Geometry = code::Geometry::InternalDuct;
+  m->Layer1.Usage = code::Usage::RectangularDuctInside;
   m->Calculate();
   ASSERT_EQ(m->ResultsValid, 1);
   const PageItems& page = PageList(0);
   EXPECT_NE(std::find(page.begin(), page.end(), &m->InternalInsulationText), page.end());
-  m->Geometry = 2;
+  m->Geometry = code::Geometry::RectangularDuct;
   m->Calculate();
   EXPECT_EQ(std::find(PageList(0).begin(), PageList(0).end(), &m->InternalInsulationText),
             PageList(0).end());
 }
 
 TEST_F(VarmeTapTest, NoRoomInsideTheDuctIsAWarningNotAFailure) {
-  m->Geometry = 3;
+  m->Geometry = code::Geometry::InternalDuct;
   m->Width = 80.0f;  // 2 x 50 mm does not fit
   m->Calculate();
   EXPECT_EQ(m->ResultsValid, 1);

@@ -37,7 +37,7 @@ TEST_F(DialogSizeTest, TheLargestDialogsFitOnASmallLaptopScreen) {
   ExpectFits(heatLoss);
 
   // Insulation inside a duct: the facing and the duct surface as well.
-  IsolasjonEdit internal(CIsolasjon(3, 1, 1), 0.0f);
+  IsolasjonEdit internal(CIsolasjon(code::Usage::RectangularDuctInside, 1, 1), 0.0f);
   CIsolasjonDlg layer(internal);
   ExpectFits(layer);
 

@@ -18,11 +18,11 @@
 #include "output/header.h"
 #include "output/page_layout.h"
 #include "output/tabell.h"
-#include "ui/widgets/dialog_fields.h"
 #include "ui/app/kav_app.h"
 #include "ui/app/kav_view.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/project_dlg.h"
+#include "ui/widgets/dialog_fields.h"
 #include "ui_test_support.h"
 
 namespace kav::test {

@@ -10,12 +10,12 @@
 
 #include "data/egendef_database.h"
 #include "input_dialog_fixture.h"
-#include "ui/widgets/curve_button.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
 #include "ui/database/iso_tykkelse_dlg.h"
-#include "ui/widgets/list_editor.h"
 #include "ui/panels/product_fields.h"
+#include "ui/widgets/curve_button.h"
+#include "ui/widgets/list_editor.h"
 
 namespace kav::test {
 namespace {

@@ -17,9 +17,9 @@
 #include "input_dialog_fixture.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/database/klimasted_dlg.h"
-#include "ui/widgets/list_editor.h"
-#include "ui/panels/surroundings_group.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
+#include "ui/panels/surroundings_group.h"
+#include "ui/widgets/list_editor.h"
 
 namespace kav::test {
 namespace {
@@ -59,7 +59,7 @@ class ClimateDialogTest : public InputDialogTest {
 
 TEST_F(ClimateDialogTest, ChoosingAPlaceFillsTheFieldsAndLeavesTheFileAlone) {
   VarmeTapInputs inputs;
-  inputs.Surroundings = 1;
+  inputs.Surroundings = code::Surroundings::Outdoors;
   CVarmetapDlg heatLoss(inputs);
   answers.Then([](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Klimasteder"));

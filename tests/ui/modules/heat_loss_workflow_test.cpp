@@ -13,13 +13,13 @@
 #include "data/klima.h"
 #include "input_dialog_fixture.h"
 #include "modules/varme_tap/varme_tap_modul.h"
-#include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/database/klima_dlg.h"
-#include "ui/widgets/list_editor.h"
-#include "ui/panels/product_choice_group.h"
-#include "ui/panels/surroundings_group.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
+#include "ui/panels/product_choice_group.h"
+#include "ui/panels/surroundings_group.h"
+#include "ui/widgets/list_editor.h"
 
 namespace kav::test {
 namespace {
@@ -99,7 +99,7 @@ TEST_F(HeatLossWorkflowTest, ATwoLayerOutdoorPipeWithAccessoriesAndAClimatePlace
   EXPECT_TRUE(platform.Texts().empty()) << platform.Texts().front();
 
   auto& module = static_cast<CVarmeTapModul&>(Doc().Module(0));
-  EXPECT_EQ(module.Surroundings, 1);
+  EXPECT_EQ(module.Surroundings, code::Surroundings::Outdoors);
   EXPECT_FLOAT_EQ(module.AmbientTemperature, bergen->MeanTemperature);
   EXPECT_FLOAT_EQ(module.WindSpeed, bergen->MeanWindSpeed);
   EXPECT_FLOAT_EQ(module.Diameter, 60.3f);

@@ -33,7 +33,7 @@ class LayerDialogTest : public InputDialogTest {
 };
 
 TEST_F(LayerDialogTest, AProductAndAThicknessMustBeChosen) {
-  IsolasjonEdit edit(CIsolasjon(0, 1, 1), 60.3f);
+  IsolasjonEdit edit(CIsolasjon(code::Usage::Pipe, 1, 1), 60.3f);
   CIsolasjonDlg dialog(edit);
   ShowActive(dialog);
   ProductChoiceGroup& standard = dialog.Products(0);
@@ -55,7 +55,7 @@ TEST_F(LayerDialogTest, AProductAndAThicknessMustBeChosen) {
 }
 
 TEST_F(LayerDialogTest, AStandardThicknessOutsideItsPipeRangeAsks) {
-  CIsolasjon layer(0, 1, 1);
+  CIsolasjon layer(code::Usage::Pipe, 1, 1);
   layer.Product = &PipeProduct();
   layer.ThicknessRow = PipeProduct().Thicknesses[0];  // 20 mm, pipes 12 to 114.3 mm
   IsolasjonEdit edit(layer, 168.3f);
@@ -69,7 +69,7 @@ TEST_F(LayerDialogTest, AStandardThicknessOutsideItsPipeRangeAsks) {
 }
 
 TEST_F(LayerDialogTest, ATypedThicknessLiesWithinTheProductsLimits) {
-  CIsolasjon layer(0, 1, 1);
+  CIsolasjon layer(code::Usage::Pipe, 1, 1);
   layer.Product = &PipeProduct();
   IsolasjonEdit edit(layer, 60.3f);
   CIsolasjonDlg dialog(edit);
@@ -88,7 +88,7 @@ TEST_F(LayerDialogTest, ATypedThicknessLiesWithinTheProductsLimits) {
 }
 
 TEST_F(LayerDialogTest, AHoseProductNeedsASeries) {
-  IsolasjonEdit edit(CIsolasjon(0, 1, 1), 22.0f);
+  IsolasjonEdit edit(CIsolasjon(code::Usage::Pipe, 1, 1), 22.0f);
   CIsolasjonDlg dialog(edit);
   ASSERT_TRUE(dialog.SourceRadio(1).isEnabled()) << "hoses are offered for pipes";
   dialog.SourceRadio(1).click();
@@ -98,12 +98,12 @@ TEST_F(LayerDialogTest, AHoseProductNeedsASeries) {
   EXPECT_EQ(platform.Texts().back(), "Du må velge en av seriene for cellegummislangene.");
   hose.RowBox().setCurrentIndex(0);
   EXPECT_TRUE(Ok(dialog));
-  EXPECT_EQ(edit.Layer.Source, 1);
+  EXPECT_EQ(edit.Layer.Source, code::Source::Hose);
   EXPECT_EQ(edit.Layer.HoseSeries, Doc().Database().HoseProducts[0]->Series[0]);
 }
 
 TEST_F(LayerDialogTest, TheJacketingIsARowOrATypedEmissivity) {
-  CIsolasjon layer(1, 1, 1);
+  CIsolasjon layer(code::Usage::CircularDuct, 1, 1);
   layer.Product = &PipeProduct();
   layer.OwnThickness = 1;
   IsolasjonEdit edit(layer, 0.0f);
@@ -130,7 +130,7 @@ TEST_F(LayerDialogTest, EditedUserProductsAreOfferedAgainAndFollowed) {
   own->Name = "Eget skum";
   own->UseFlags[0] = 1;
   Doc().UserDatabase().UserProducts.Append(std::move(own));
-  IsolasjonEdit edit(CIsolasjon(0, 1, 1), 60.3f);
+  IsolasjonEdit edit(CIsolasjon(code::Usage::Pipe, 1, 1), 60.3f);
   CIsolasjonDlg dialog(edit);
   dialog.SourceRadio(2).click();
   ProductChoiceGroup& user = dialog.Products(2);

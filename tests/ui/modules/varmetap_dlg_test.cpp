@@ -18,9 +18,9 @@
 #include "input_dialog_fixture.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/widgets/list_editor.h"
 #include "ui/widgets/multi_button.h"
-#include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 
 namespace kav::test {
 namespace {
@@ -91,13 +91,13 @@ TEST_F(HeatLossDialogTest, AGivenSurfaceTemperatureLiesATenthInsideTheTwoTempera
 
   Field(dialog, "surfaceTemperature").setText(QStringLiteral("20.1"));
   EXPECT_TRUE(Ok(dialog));
-  EXPECT_EQ(inputs.Criterion, 1);
+  EXPECT_EQ(inputs.Criterion, code::Criterion::GivenSurfaceTemperature);
   EXPECT_EQ(inputs.GivenSurfaceTemperature, 20.1f);
   EXPECT_EQ(inputs.Layer1.ThicknessGiven, 0) << "the thickness is searched";
 }
 
 TEST_F(HeatLossDialogTest, AColdMediumNeedsANegativeMaximumHeatLoss) {
-  inputs.Criterion = 2;
+  inputs.Criterion = code::Criterion::GivenMaxHeatLoss;
   inputs.MediumTemperature = 5.0f;
   CVarmetapDlg dialog(inputs);
   ShowActive(dialog);
@@ -111,7 +111,7 @@ TEST_F(HeatLossDialogTest, AColdMediumNeedsANegativeMaximumHeatLoss) {
 
 TEST_F(HeatLossDialogTest, TheClassCriterionDoesNotCheckTheLossItCalculates) {
   // A positive loss left from a hot case, in a field the user cannot reach.
-  inputs.Criterion = 3;
+  inputs.Criterion = code::Criterion::InsulationClass;
   inputs.MediumTemperature = 5.0f;
   inputs.GivenMaxHeatLoss = 10.0f;
   CVarmetapDlg dialog(inputs);
@@ -149,7 +149,7 @@ TEST_F(HeatLossDialogTest, TheFirstLayerNeedsAProductAndTheChecksComeInOrder) {
 }
 
 TEST_F(HeatLossDialogTest, FlatSurfacesHaveAnAreaAndALossPerSquareMetre) {
-  inputs.Geometry = 4;
+  inputs.Geometry = code::Geometry::FlatOutside;
   CVarmetapDlg dialog(inputs);
   EXPECT_EQ(dialog.HeatLossLabel().text(), QStringLiteral("Varmetap [W/m²]:"));
   EXPECT_TRUE(Field(dialog, "area").isEnabled());
@@ -188,8 +188,8 @@ TEST_F(HeatLossDialogTest, ChangingTheGeometryAfterChoosingLayersAsksAndResets) 
   QTest::mouseClick(&geometry, Qt::LeftButton, {}, geometry.HitRect(1).center());
   EXPECT_EQ(geometry.State(), 1);
   EXPECT_EQ(inputs.Layer1.Product, nullptr);
-  EXPECT_EQ(inputs.Layer1.Usage, 1);
-  EXPECT_EQ(inputs.Layer2.Usage, 1);
+  EXPECT_EQ(inputs.Layer1.Usage, code::Usage::CircularDuct);
+  EXPECT_EQ(inputs.Layer2.Usage, code::Usage::CircularDuct);
   EXPECT_EQ(inputs.Layer2.FirstLayer, 0);
   EXPECT_TRUE(inputs.Accessories.empty());
   EXPECT_EQ(dialog.Accessories().View().topLevelItemCount(), 0);
@@ -203,8 +203,8 @@ TEST_F(HeatLossDialogTest, ChangingTheGeometryAfterChoosingLayersAsksAndResets) 
 
   dialog.LayerButton(1).click();
   EXPECT_TRUE(Ok(dialog));
-  EXPECT_EQ(inputs.Geometry, 1);
-  EXPECT_EQ(inputs.Layer1.Usage, 1);
+  EXPECT_EQ(inputs.Geometry, code::Geometry::CircularDuct);
+  EXPECT_EQ(inputs.Layer1.Usage, code::Usage::CircularDuct);
 }
 
 TEST_F(HeatLossDialogTest, TheLayerButtonsHandTheLayerDialogTheirPipe) {

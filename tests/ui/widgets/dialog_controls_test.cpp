@@ -11,11 +11,11 @@
 
 #include "core/colour.h"
 #include "core/object_list.h"
+#include "ui/render/qt_pictures.h"
 #include "ui/widgets/choice_binder.h"
 #include "ui/widgets/curve_button.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/multi_button.h"
-#include "ui/render/qt_pictures.h"
 #include "ui/widgets/slider_field.h"
 
 namespace kav::test {

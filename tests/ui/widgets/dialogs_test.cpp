@@ -15,10 +15,10 @@
 #include "core/object_list.h"
 #include "core/scripted_platform.h"
 #include "core/strings.h"
-#include "ui/widgets/dialog_fields.h"
-#include "ui/widgets/item_dlg.h"
 #include "ui/app/project_dlg.h"
 #include "ui/platform/replacement_dlg.h"
+#include "ui/widgets/dialog_fields.h"
+#include "ui/widgets/item_dlg.h"
 #include "ui_test_support.h"
 
 namespace kav::test {

@@ -22,7 +22,6 @@ namespace {
 constexpr int kStandard = 0;
 constexpr int kHose = 1;
 constexpr int kUser = 2;
-constexpr int kUsageWithoutStandardProducts = 7;
 
 template <class T>
 T* As(CListItem* row) {
@@ -109,10 +108,11 @@ void CIsolasjonDlg::ShowLayer() {
                        l.OwnHoseThickness != 0, l.HoseThickness);
   groups_[kUser]->Show(Rows(edit_.UserProducts), l.UserProduct, l.UserThicknessRow,
                        l.OwnUserThickness != 0, l.UserThicknessValue);
-  sourceRadios_[kStandard]->setEnabled(l.Usage != kUsageWithoutStandardProducts ||
-                                       l.Source == kStandard);
-  sourceRadios_[kHose]->setEnabled(!edit_.HoseProducts.empty() || l.Source == kHose);
-  QRadioButton* chosen = sourceRadios_[static_cast<std::size_t>(std::clamp(l.Source, 0, 2))];
+  sourceRadios_[kStandard]->setEnabled(code::HasUseFlag(l.Usage) ||
+                                       l.Source == code::Source::Standard);
+  sourceRadios_[kHose]->setEnabled(!edit_.HoseProducts.empty() || l.Source == code::Source::Hose);
+  QRadioButton* chosen =
+      sourceRadios_[static_cast<std::size_t>(std::clamp(code::ToInt(l.Source), 0, 2))];
   chosen->setChecked(true);
   SourceChosen(sources_->id(chosen));
 
@@ -133,7 +133,7 @@ void CIsolasjonDlg::SourceChosen(int source) {
 }
 
 void CIsolasjonDlg::ReadInto(CIsolasjon& l) const {
-  l.Source = Source();
+  l.Source = code::FromInt<code::Source>(Source());
   const ProductChoiceGroup& standard = *groups_[kStandard];
   l.Product = As<CIsoProdukt>(standard.Product());
   l.ThicknessRow = As<CIsoTykkelse>(standard.Row());

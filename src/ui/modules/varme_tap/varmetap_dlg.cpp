@@ -16,20 +16,16 @@
 #include "core/platform.h"
 #include "core/strings.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
 #include "ui/widgets/list_editor.h"
 #include "ui/widgets/multi_button.h"
-#include "ui/panels/surroundings_group.h"
 
 namespace kav {
 namespace {
 
 constexpr int kGeometries = 6;
-
-bool IsFlat(int geometry) {
-  return geometry == 4 || geometry == 5;
-}
 
 QStringList GeometryNames() {
   QStringList names;
@@ -192,7 +188,8 @@ CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
   co2_->setObjectName(QStringLiteral("co2Factor"));
 
   // The inputs.
-  criteria_[static_cast<std::size_t>(std::clamp(in.Criterion, 0, 3))]->setChecked(true);
+  criteria_[static_cast<std::size_t>(std::clamp(code::ToInt(in.Criterion), 0, 3))]->setChecked(
+      true);
   hangers_->setChecked(in.UninsulatedHangers != 0);
   twoLayers_->setChecked(in.TwoLayers != 0);
   calcEnergy_->setChecked(in.CalcEnergy != 0);
@@ -200,7 +197,7 @@ CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
   ListEditor& editor = accessories_->Editor();
   editor.SetRowFactory([] { return std::make_unique<CTilleggsutstyr>(); });
   editor.SetList(inputs_.Accessories);
-  geometry_->SetState(in.Geometry);
+  geometry_->SetState(code::ToInt(in.Geometry));
   geometry_->SetVariant(in.Vertical != 0 ? 1 : 0);
   UpdatePicture();
   UpdateSummaries();
@@ -221,17 +218,21 @@ CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
   geometry_->setFocus();
 }
 
-int CVarmetapDlg::Criterion() const {
+code::Criterion CVarmetapDlg::Criterion() const {
   for (std::size_t i = 0; i < criteria_.size(); ++i) {
-    if (criteria_[i]->isChecked()) return static_cast<int>(i);
+    if (criteria_[i]->isChecked()) return code::FromInt<code::Criterion>(static_cast<int>(i));
   }
-  return 0;
+  return code::Criterion::GivenThickness;
+}
+
+code::Geometry CVarmetapDlg::GeometryChosen() const {
+  return code::FromInt<code::Geometry>(geometry_->State());
 }
 
 void CVarmetapDlg::ReadFields() {
   VarmeTapInputs& in = inputs_;
   in.Criterion = Criterion();
-  in.Geometry = geometry_->State();
+  in.Geometry = GeometryChosen();
   in.Vertical = geometry_->Variant();
   ReadNumber(*diameter_, in.Diameter);
   ReadNumber(*height_, in.Height);
@@ -253,18 +254,18 @@ void CVarmetapDlg::ReadFields() {
 }
 
 void CVarmetapDlg::UpdateEnabling() {
-  const int geometry = geometry_->State();
-  const int criterion = Criterion();
-  const bool givenThickness = criterion == 0;
-  const bool flat = IsFlat(geometry);
-  const bool rectangular = geometry == 2 || geometry == 3;
-  diameter_->setEnabled(geometry == 0 || geometry == 1);
+  const code::Geometry geometry = GeometryChosen();
+  const code::Criterion criterion = Criterion();
+  const bool givenThickness = criterion == code::Criterion::GivenThickness;
+  const bool flat = code::IsFlat(geometry);
+  const bool rectangular = code::IsRectangular(geometry);
+  diameter_->setEnabled(code::IsCircular(geometry));
   width_->setEnabled(rectangular);
   height_->setEnabled(rectangular || (flat && geometry_->Variant() == 1));
   length_->setEnabled(givenThickness && !flat);
   area_->setEnabled(givenThickness && flat);
-  surface_->setEnabled(criterion == 1);
-  heatLoss_->setEnabled(criterion == 2);
+  surface_->setEnabled(criterion == code::Criterion::GivenSurfaceTemperature);
+  heatLoss_->setEnabled(criterion == code::Criterion::GivenMaxHeatLoss);
   heatLossLabel_->setText(flat ? QString::fromUtf8("Varmetap [W/m²]:")
                                : QStringLiteral("Varmetap [W/m]:"));
   twoLayers_->setEnabled(givenThickness);
@@ -272,12 +273,13 @@ void CVarmetapDlg::UpdateEnabling() {
   layerButtons_[1]->setEnabled(second);
   layerSummaries_[1]->setEnabled(second);
   const bool energy = calcEnergy_->isChecked();
-  hours_->setEnabled(energy || criterion == 3);
+  hours_->setEnabled(energy || criterion == code::Criterion::InsulationClass);
   price_->setEnabled(energy);
   co2_->setEnabled(energy);
   hasAccessories_->setEnabled(givenThickness);
   accessories_->setEnabled(hasAccessories_->isChecked() && givenThickness);
-  hangers_->setEnabled(givenThickness && geometry <= 2);
+  hangers_->setEnabled(givenThickness && code::IsRun(geometry) &&
+                       geometry != code::Geometry::InternalDuct);
 }
 
 void CVarmetapDlg::UpdatePicture() {
@@ -287,11 +289,11 @@ void CVarmetapDlg::UpdatePicture() {
   ColourRecord colours;
   in.PictureColours(colours);
   // Without a product for the first layer the picture is shown plain.
-  geometry_->Set(in.Geometry, in.Vertical, colours, !in.Layer1.HasProduct());
+  geometry_->Set(code::ToInt(in.Geometry), in.Vertical, colours, !in.Layer1.HasProduct());
 }
 
 void CVarmetapDlg::UpdateSummaries() {
-  const bool withThickness = Criterion() == 0;
+  const bool withThickness = Criterion() == code::Criterion::GivenThickness;
   layerSummaries_[0]->setText(QString::fromStdString(inputs_.Layer1.Describe(withThickness)));
   layerSummaries_[1]->setText(QString::fromStdString(inputs_.Layer2.Describe(withThickness)));
 }
@@ -299,17 +301,17 @@ void CVarmetapDlg::UpdateSummaries() {
 void CVarmetapDlg::GeometryClicked() {
   VarmeTapInputs& in = inputs_;
   in.Vertical = geometry_->Variant();
-  const int geometry = geometry_->State();
+  const code::Geometry geometry = GeometryChosen();
   if (geometry != in.Geometry) {
     if (layersChosen_ && !AskOkCancel(Str(ids::LayersMustBeChosenAgain))) {
-      geometry_->SetState(in.Geometry);
+      geometry_->SetState(code::ToInt(in.Geometry));
     } else {
       in.Geometry = geometry;
       DeleteAll(in.Accessories);
       accessories_->Editor().Fill();
-      const int thicknessGiven = Criterion() == 0 ? 1 : 0;
-      in.Layer1.Reset(geometry, thicknessGiven, 1);
-      in.Layer2.Reset(geometry, thicknessGiven, 0);
+      const int thicknessGiven = Criterion() == code::Criterion::GivenThickness ? 1 : 0;
+      in.Layer1.Reset(code::UsageFor(geometry), thicknessGiven, 1);
+      in.Layer2.Reset(code::UsageFor(geometry), thicknessGiven, 0);
       layersChosen_ = false;
     }
   }
@@ -322,7 +324,7 @@ void CVarmetapDlg::EditLayer(int number) {
   ReadFields();
   VarmeTapInputs& in = inputs_;
   CIsolasjon& layer = number == 1 ? in.Layer1 : in.Layer2;
-  layer.ThicknessGiven = in.Criterion == 0 ? 1 : 0;
+  layer.ThicknessGiven = in.Criterion == code::Criterion::GivenThickness ? 1 : 0;
   // The second layer lies on the first.
   const float diameter =
       number == 1 ? in.Diameter : in.Diameter + 2.0f * in.Layer1.ThicknessAt(in.Diameter);
@@ -349,33 +351,34 @@ bool CVarmetapDlg::AcceptInput() {
                          ids::MediumAboveProductMaxTemperature)) {
     return false;
   }
-  const bool twoLayers = in.TwoLayers != 0 && in.Criterion == 0;
+  const bool twoLayers = in.CalculatesTwoLayers();
   if (twoLayers && !CheckLayerProduct(in.Layer2, 2, in.AmbientTemperature,
                                       ids::AmbientAboveProductMaxTemperature)) {
     return false;
   }
 
   switch (in.Geometry) {
-    case 0:
+    case code::Geometry::Pipe:
       if (!CheckRange(ids::LabelDiameter, in.Diameter, 1.0f, 1500.0f, diameter_)) return false;
       break;
-    case 1:
+    case code::Geometry::CircularDuct:
       if (!CheckRange(ids::LabelDiameter, in.Diameter, 1.0f, 3000.0f, diameter_)) return false;
       break;
-    case 2:
+    case code::Geometry::RectangularDuct:
       if (!CheckRange(ids::LabelHeight, in.Height, 1.0f, 5000.0f, height_) ||
           !CheckRange(ids::LabelWidth, in.Width, 1.0f, 5000.0f, width_)) {
         return false;
       }
       break;
-    case 4:
+    case code::Geometry::FlatOutside:
       if (!CheckRange(ids::LabelFlatArea, in.Area, 0.1f, 1000.0f, area_)) return false;
       break;
     default:
       break;
   }
 
-  if (in.Criterion == 0 && in.Geometry != 4) {
+  if (in.Criterion == code::Criterion::GivenThickness &&
+      in.Geometry != code::Geometry::FlatOutside) {
     if (!in.Layer1.CheckDiameterRange(in.Diameter)) return false;
     if (twoLayers &&
         !in.Layer2.CheckDiameterRange(in.Diameter + 2.0f * in.Layer1.ThicknessAt(in.Diameter))) {
@@ -388,7 +391,7 @@ bool CVarmetapDlg::AcceptInput() {
       !CheckRange(ids::LabelEnergyPrice, in.EnergyPrice, 1.0f, 200.0f, price_)) {
     return false;
   }
-  if ((in.CalcEnergy != 0 || in.Criterion == 3) &&
+  if ((in.CalcEnergy != 0 || in.Criterion == code::Criterion::InsulationClass) &&
       !CheckRange(ids::LabelOperatingTime, in.OperatingHours, 1.0f, 8760.0f, hours_)) {
     return false;
   }
@@ -397,13 +400,14 @@ bool CVarmetapDlg::AcceptInput() {
 
   const float low = std::min(in.MediumTemperature, in.AmbientTemperature);
   const float high = std::max(in.MediumTemperature, in.AmbientTemperature);
-  if (in.Criterion == 1 && !CheckRange(ids::LabelSurfaceTemperature, in.GivenSurfaceTemperature,
-                                       low + 0.1f, high - 0.1f, surface_)) {
+  if (in.Criterion == code::Criterion::GivenSurfaceTemperature &&
+      !CheckRange(ids::LabelSurfaceTemperature, in.GivenSurfaceTemperature, low + 0.1f, high - 0.1f,
+                  surface_)) {
     return false;
   }
   // Criterion 3 takes the loss from the insulation class: its field is not
   // an input, and a value left from another case must not hold OK up.
-  if (in.Criterion == 2) {
+  if (in.Criterion == code::Criterion::GivenMaxHeatLoss) {
     const bool heating = in.MediumTemperature >= in.AmbientTemperature;
     if (!CheckRange(ids::LabelHeatLoss, in.GivenMaxHeatLoss, heating ? 1.0f : -5000.0f,
                     heating ? 5000.0f : -1.0f, heatLoss_)) {
@@ -418,7 +422,7 @@ bool CVarmetapDlg::AcceptInput() {
   }
 
   // The layers' thickness is an input exactly when the criterion gives it.
-  in.Layer1.ThicknessGiven = in.Criterion == 0 ? 1 : 0;
+  in.Layer1.ThicknessGiven = in.Criterion == code::Criterion::GivenThickness ? 1 : 0;
   in.Layer2.ThicknessGiven = in.Layer1.ThicknessGiven;
   return true;
 }

@@ -5,6 +5,7 @@
 // accessories and the pipe hangers.
 #include <array>
 
+#include "modules/common/codes.h"
 #include "ui/widgets/item_dlg.h"
 
 class QCheckBox;
@@ -45,7 +46,8 @@ class CVarmetapDlg final : public CItemDlg {
   // The fields into the inputs (a field that does not hold a number keeps
   // its value).
   void ReadFields();
-  int Criterion() const;
+  code::Criterion Criterion() const;
+  code::Geometry GeometryChosen() const;
   void UpdateEnabling();
   void UpdatePicture();
   void UpdateSummaries();
