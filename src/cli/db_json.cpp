@@ -14,6 +14,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "cli/json_float.h"
 #include "core/archive.h"
 #include "core/cp1252.h"
 #include "data/absorpsjon.h"
@@ -162,15 +163,7 @@ Json FloatJson(float value) {
     return "nan:" + Hex32(bits);
   }
   if (std::isinf(value)) return value > 0.0f ? "inf" : "-inf";
-  char text[64];
-  const auto written = std::to_chars(text, text + sizeof text, value);
-  double shortest = 0.0;
-  const auto parsed = std::from_chars(text, written.ptr, shortest);
-  if (written.ec != std::errc() || parsed.ec != std::errc() ||
-      static_cast<float>(shortest) != value || std::signbit(shortest) != std::signbit(value)) {
-    shortest = static_cast<double>(value);
-  }
-  return shortest;
+  return ShortestDouble(value);
 }
 
 std::string TypeName(const Json& json) {

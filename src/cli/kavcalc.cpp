@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <utility>
 #include <vector>
 
 #include "cli/exit_codes.h"
@@ -45,7 +46,10 @@ std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages, ExportF
   nlohmann::json json = nlohmann::json::array();
   for (int page : pages) {
     doc.SetActiveModule(page);
-    json.push_back(kav::cli::CurrentPageJson(page, doc.Header(page).PageTitle()));
+    nlohmann::json pageJson = kav::cli::CurrentPageJson(page, doc.Header(page).PageTitle());
+    const kav::ResultValues results = doc.Module(page).Results();
+    if (!results.empty()) pageJson["results"] = kav::cli::ResultsJson(results);
+    json.push_back(std::move(pageJson));
   }
   const nlohmann::json& out = pages.size() == 1 && !json.empty() ? json[0] : json;
   return out.dump(2) + "\n";

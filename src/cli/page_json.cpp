@@ -1,5 +1,6 @@
 #include "cli/page_json.h"
 
+#include "cli/json_float.h"
 #include "output/graph.h"
 #include "output/header.h"
 #include "output/page_layout.h"
@@ -83,6 +84,21 @@ nlohmann::json CurrentPageJson(int page, const std::string& title) {
   nlohmann::json items = nlohmann::json::array();
   for (const CGraphicsItem* item : CurrentPageList()) items.push_back(ItemJson(*item));
   return {{"page", page}, {"title", title}, {"items", items}};
+}
+
+nlohmann::json ResultsJson(const ResultValues& results) {
+  nlohmann::json json = nlohmann::json::object();
+  for (const ResultValue& v : results.values) {
+    nlohmann::json value = nullptr;
+    if (std::isfinite(v.value)) value = ShortestDouble(v.value);
+    json[v.name] = {{"value", value}, {"unit", v.unit}};
+  }
+  for (const ResultList& list : results.lists) {
+    nlohmann::json records = nlohmann::json::array();
+    for (const ResultValues& record : list.records) records.push_back(ResultsJson(record));
+    json[list.name] = records;
+  }
+  return json;
 }
 
 }  // namespace kav::cli

@@ -118,6 +118,44 @@ TEST_F(ProgramsTest, JsonListsThePageItemsWithTheirFields) {
   EXPECT_EQ(results["help"], "::/html/varmetap_restabell.htm");
 }
 
+// The numbers of "results" are those the tables show, before rounding: a
+// criterion-1 page (thickness for a surface temperature) and a criterion-3
+// page (the insulation class) against their comparison tables.
+TEST_F(ProgramsTest, JsonResultsAreTheTablesNumbersWithUnits) {
+  auto page = [](const char* example) {
+    const Outcome run =
+        Shell(Kavcalc("--format json " + (fs::path(EXAMPLES_DIR) / example).string()));
+    EXPECT_EQ(run.status, 0);
+    return nlohmann::json::parse(run.out);
+  };
+  // "86,9 mm" in a table cell as a number.
+  auto cell = [](const nlohmann::json& table, int row, int column) {
+    std::string text =
+        table["rows"][static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::stod(text);
+  };
+  const nlohmann::json surface = page("varmetap-overflatetemp-ror.kav");
+  const nlohmann::json& r1 = surface["results"];
+  const nlohmann::json& table1 = surface["items"][2];
+  EXPECT_EQ(r1["required_thickness"]["unit"], "mm");
+  EXPECT_NEAR(r1["required_thickness"]["value"].get<double>(), cell(table1, 0, 1), 0.05);
+  EXPECT_NEAR(r1["standard_thickness"]["value"].get<double>(), cell(table1, 0, 2), 0.05);
+  EXPECT_NEAR(r1["surface_temperature"]["value"].get<double>(), 35.0, 0.05);
+  EXPECT_EQ(r1["heat_loss"]["unit"], "W/m");
+  EXPECT_NEAR(r1["heat_loss"]["value"].get<double>(), cell(table1, 2, 1), 0.05);
+  EXPECT_FALSE(r1.contains("insulation_class"));
+
+  const nlohmann::json klasse = page("varmetap-klasse-ror.kav");
+  const nlohmann::json& r3 = klasse["results"];
+  const nlohmann::json& table3 = klasse["items"][2];
+  EXPECT_EQ(r3["insulation_class"]["value"], 4.0);
+  EXPECT_NEAR(r3["heat_loss"]["value"].get<double>(),
+              r3["class_max_heat_loss"]["value"].get<double>(), 0.1);
+  EXPECT_NEAR(r3["standard_heat_loss"]["value"].get<double>(), cell(table3, 2, 2), 0.05);
+  EXPECT_NEAR(r3["bare_heat_loss"]["value"].get<double>(), cell(table3, 4, 1), 0.05);
+}
+
 TEST_F(ProgramsTest, AllPagesComeInModuleOrder) {
   const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-flate.kav";
   const Outcome run = Shell(Kavcalc("--all --format json " + example.string()));

@@ -4,142 +4,14 @@
 // as the program saves; a test runs this again and compares the bytes.
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <iostream>
-#include <string>
 
 #include "core/console_platform.h"
 #include "core/data_directory.h"
-#include "core/strings.h"
-#include "data/reference_data.h"
-#include "modules/kav_doc.h"
-#include "modules/varme_tap/varme_tap_modul.h"
-
-namespace {
-
-using namespace kav;
-
-template <class T>
-T* Row(const TypedList<T>& list, const std::string& name) {
-  T* row = list.FindByName(name);
-  if (row == nullptr) {
-    std::fprintf(stderr, "make_examples: \"%s\" is not in the database\n", name.c_str());
-    std::exit(1);
-  }
-  return row;
-}
-
-// A layer of a standard product with one of its standard thicknesses.
-void StandardLayer(CIsolasjon& layer, const std::string& product, const std::string& thickness) {
-  CIsoProdukt* row = Row(Database()->InsulationProducts, product);
-  layer.Source = code::Source::Standard;
-  layer.Product = row;
-  layer.ThicknessRow = row->FindThickness(thickness);
-}
-
-void AddAccessory(CVarmeTapModul& m, const std::string& type, int count) {
-  auto accessory = std::make_unique<CTilleggsutstyr>();
-  accessory->AccessoryType = Row(Database()->AccessoryTypes, type);
-  accessory->Count = count;
-  accessory->Name = FormatId(ids::AccessoryName, type, count);
-  m.Accessories.Append(std::move(accessory));
-}
-
-// A hot-water pipe indoors, DN 50 steel, with flanged valves.
-void HotWaterPipe(CVarmeTapModul& m) {
-  m.Geometry = code::Geometry::Pipe;
-  m.Diameter = 60.3f;
-  m.Length = 35.0f;
-  m.MediumTemperature = 70.0f;
-  m.AmbientTemperature = 20.0f;
-  StandardLayer(m.Layer1, "Rørskål glassull 60-80 kg/m³ alu", "40.0");
-  m.HasAccessories = 1;
-  AddAccessory(m, "Ventil med flenser, uisolert", 2);
-  AddAccessory(m, "Flensepar, uisolert", 3);
-  m.CalcEnergy = 1;
-  m.OperatingHours = 8760.0f;
-  m.EnergyPrice = 100.0f;
-  m.Co2Factor = 130.0f;
-  m.UninsulatedHangers = 1;
-}
-
-// A rectangular supply-air duct outdoors in winter, two layers of slab with
-// galvanised sheet jacketing.
-void DuctOutdoorsTwoLayers(CVarmeTapModul& m) {
-  m.Geometry = code::Geometry::RectangularDuct;
-  m.Width = 800.0f;
-  m.Height = 500.0f;
-  m.Length = 40.0f;
-  m.MediumTemperature = 22.0f;
-  m.AmbientTemperature = -5.0f;
-  m.Surroundings = code::Surroundings::Outdoors;
-  m.WindSpeed = 4.0f;
-  m.TwoLayers = 1;
-  m.Layer1.Reset(code::Usage::RectangularDuct, 1, 1);
-  m.Layer2.Reset(code::Usage::RectangularDuct, 1, 0);
-  StandardLayer(m.Layer1, "Plate steinull 60-80 kg/m³", "50.0");
-  StandardLayer(m.Layer2, "Plate steinull 100-150 kg/m³", "50.0");
-  m.Layer2.HasJacketing = 1;
-  m.Layer2.Jacketing = Row(Database()->Jacketings, "Stålplate galvanisert, ny");
-  m.CalcEnergy = 1;
-  m.OperatingHours = 4000.0f;
-  m.EnergyPrice = 100.0f;
-  m.Co2Factor = 130.0f;
-}
-
-// The vertical wall of a hot tank, insulated outside with aluminium sheet.
-void HotWall(CVarmeTapModul& m) {
-  m.Geometry = code::Geometry::FlatOutside;
-  m.Vertical = 1;
-  m.Height = 2500.0f;
-  m.Area = 25.0f;
-  m.MediumTemperature = 90.0f;
-  m.AmbientTemperature = 15.0f;
-  m.Layer1.Reset(code::Usage::FlatOutside, 1, 1);
-  StandardLayer(m.Layer1, "Plate steinull 100-150 kg/m³", "80.0");
-  m.Layer1.HasJacketing = 1;
-  m.Layer1.Jacketing = Row(Database()->Jacketings, "Aluminium, oksidert");
-  m.CalcEnergy = 1;
-  m.OperatingHours = 6000.0f;
-}
-
-// The recommended thickness of a heating pipe by the insulation classes.
-void ClassPipe(CVarmeTapModul& m) {
-  m.Criterion = code::Criterion::InsulationClass;
-  m.Geometry = code::Geometry::Pipe;
-  m.Diameter = 88.9f;
-  m.MediumTemperature = 60.0f;
-  m.AmbientTemperature = 15.0f;
-  m.OperatingHours = 5840.0f;
-  m.Layer1.Reset(code::Usage::Pipe, 0, 1);
-  StandardLayer(m.Layer1, "Rørskål steinull 90-130 kg/m³ alu", "50.0");
-}
-
-// A chilled-water pipe in a warm room: the hose thickness for a largest
-// heat gain of 8 W/m.
-void ColdPipe(CVarmeTapModul& m) {
-  m.Criterion = code::Criterion::GivenMaxHeatLoss;
-  m.Geometry = code::Geometry::Pipe;
-  m.Diameter = 42.0f;
-  m.MediumTemperature = 6.0f;
-  m.AmbientTemperature = 24.0f;
-  m.GivenMaxHeatLoss = -8.0f;
-  m.Layer1.Reset(code::Usage::Pipe, 0, 1);
-  m.Layer1.Source = code::Source::Hose;
-  CKorbuFlex* hose =
-      Row(Database()->HoseProducts, "Cellegummi NBR 40-70 kg/m³, dimensjonerte serier");
-  m.Layer1.HoseProduct = hose;
-}
-
-struct Example {
-  const char* file;
-  const char* project;
-  std::function<void(CVarmeTapModul&)> build;
-};
-
-}  // namespace
+#include "examples.h"
 
 int main(int argc, char** argv) {
+  using namespace kav;
   if (argc != 3) {
     std::fprintf(stderr, "bruk: make_examples DATAMAPPE UTMAPPE\n");
     return 2;
@@ -148,25 +20,20 @@ int main(int argc, char** argv) {
   SetPlatform(&platform);
   SetDataDirectory(argv[1]);
   const std::filesystem::path out(argv[2]);
-  const Example examples[] = {
-      {"varmetap-ror-innendors.kav", "Varmtvannsrør i teknisk rom", HotWaterPipe},
-      {"varmetap-kanal-utendors-2lag.kav", "Tilluftskanal på tak", DuctOutdoorsTwoLayers},
-      {"varmetap-flate.kav", "Tankvegg", HotWall},
-      {"varmetap-klasse-ror.kav", "Fordelingsrør, isolasjonsklasse", ClassPipe},
-      {"varmetap-kaldt-ror.kav", "Kjølevannsrør", ColdPipe},
-  };
+  std::vector<examples::Example> all = examples::HeatLossExamples();
   CKavDoc doc;
-  for (const Example& example : examples) {
+  for (const examples::Example& example : all) {
     doc.NewDocument();
     doc.Project().ProjectName = example.project;
     doc.Project().Engineer = "Eksempel";
-    auto& heatLoss = static_cast<CVarmeTapModul&>(doc.Module(0));
-    example.build(heatLoss);
-    heatLoss.Calculate();
-    if (!heatLoss.ResultsValid) {
+    example.build(doc);
+    CKavModul& module = doc.Module(example.module);
+    module.Calculate();
+    if (!module.ResultsValid) {
       std::fprintf(stderr, "make_examples: %s does not calculate\n", example.file);
       return 1;
     }
+    doc.SetActiveModule(example.module);
     if (!doc.Save(out / example.file)) return 1;
   }
   return 0;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/module_table.h"
 #include "core/platform.h"
 #include "core/strings.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -48,7 +49,8 @@ QLabel* Note(const char* text, int lines, QWidget* parent) {
 }  // namespace
 
 CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
-    : CItemDlg(QStringLiteral("Varmetapsberegning"), "::/html/varmetap.htm", parent),
+    : CItemDlg(QStringLiteral("Varmetapsberegning"), ModuleAt(CVarmeTapModul::kPage).helpTopic,
+               parent),
       inputs_(inputs) {
   setObjectName(QStringLiteral("heatLossDialog"));
   const VarmeTapInputs& in = inputs;
