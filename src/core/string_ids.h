@@ -3,8 +3,9 @@
 // with numbers below 20000 or from 57000 on are the program's historical
 // resource ids; 20000-29999 hold the texts that had none, in blocks:
 // 20000 application, 20100 heat loss and layers, 20400 database, climate and
-// costs, 21000 flowing media, tank, condensation and frost, 22000 economy and
-// sound trap, 22500 pages and main window.
+// costs, 21000 flowing media, 21200 tank, 21400 external condensation, 21600
+// internal condensation, 21800 frost, 22000 economy, 22250 sound trap, 22500
+// pages, 22800 main window.
 //
 // Naming: plain English for what the text is; `Fmt` + unit + decimals for the
 // one-number formats that FormatValue takes ("%.1f °C" is FmtCelsius1); `Label`
@@ -27,6 +28,9 @@ inline constexpr int DialogNotAvailable = 20008;
 inline constexpr int DocumentOpenFailed = 20009;
 inline constexpr int DocumentDamaged = 20010;
 inline constexpr int DocumentSaveFailed = 20011;
+// A calculation refused with its reason (a phrase in lower case, such as
+// NoFreeSectionInDuct).
+inline constexpr int CalculationNotPossible = 20012;
 inline constexpr int EmptyNameIllegal = 61209;
 inline constexpr int NameAlreadyUsed = 61210;
 inline constexpr int RangeCheck = 61243;

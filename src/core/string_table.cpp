@@ -30,6 +30,7 @@ constexpr Entry kEntries[] = {
   {ids::DocumentOpenFailed, "Kan ikke åpne filen %1 (%2)."},
   {ids::DocumentDamaged, "Filen %1 er skadet og kan ikke leses: %2"},
   {ids::DocumentSaveFailed, "Kan ikke lagre filen %1 (%2). Den gamle filen er ikke endret."},
+  {ids::CalculationNotPossible, "Beregningen kan ikke utføres med disse inndataene: %s."},
   {ids::EmptyNameIllegal, "Tomme navn er ulovlige!"},
   {ids::NameAlreadyUsed, "Dette navnet er allerede brukt."},
   {ids::RangeCheck, "Verdien til %s må ligge mellom %.2f og %.2f"},

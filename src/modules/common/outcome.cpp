@@ -1,6 +1,12 @@
 #include "modules/common/outcome.h"
 
+#include "core/strings.h"
+
 namespace kav {
+
+void Outcome::Refuse(int reasonId) {
+  Fail(ids::CalculationNotPossible, FormatId(ids::CalculationNotPossible, Str(reasonId)));
+}
 
 bool AskUser(const Notice& question) {
   switch (question.buttons) {

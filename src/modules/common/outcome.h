@@ -36,6 +36,9 @@ struct Outcome {
     Tell(id, std::move(text), icon);
     ok = false;
   }
+  // Refused: "Beregningen kan ikke utføres med disse inndataene: <reason>."
+  // with the reason's text from the string table.
+  void Refuse(int reasonId);
   // Ended without results and without a message (the user said stop).
   void Stop() { ok = false; }
   // Whether the message `id` is among the notices.

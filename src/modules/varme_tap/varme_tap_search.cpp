@@ -4,27 +4,16 @@
 #include <cmath>
 
 namespace kav {
+using search::FirstSurfaceStep;
+using search::kBalance;
+using search::kMaxIterations;
+using search::kMaxThickness;
+using search::kMinThickness;
+using search::Secant;
+using search::StartSurfaceTemperature;
+using search::SurfaceSecant;
+
 namespace {
-
-constexpr int kMaxIterations = 100;
-constexpr float kBalance = 0.1f;           // W/m or W/m²: the heat balance is closed
-constexpr float kMinThickness = 0.00005f;  // m
-constexpr float kMaxThickness = 2.0f;      // m
-
-// Surface temperature of an insulation of 0.036 W/mK and `thickness` m in
-// series with an outer coefficient of 10 W/m²K: where every search starts.
-float StartSurfaceTemperature(float thickness, float tm, float ta) {
-  const float k0 = 0.036f / thickness;
-  return (k0 * tm + 10.0f * ta) / (k0 + 10.0f);
-}
-
-// The first step of a surface-temperature search: 3 K up, but not onto the
-// ambient temperature.
-float FirstSurfaceStep(float ts, float ta) {
-  ts += 3.0f;
-  if (std::fabs(ts - ta) < 0.1f) ts -= 1.0f;
-  return ts;
-}
 
 // A start estimate beyond the largest thickness (it can overflow for a very
 // small loss) starts at the largest thickness instead; the search then
@@ -32,47 +21,6 @@ float FirstSurfaceStep(float ts, float ta) {
 float StartThickness(float estimate) {
   return estimate > kMaxThickness ? kMaxThickness : estimate;
 }
-
-float Secant(float x, float xPrev, float f, float fPrev) {
-  return x + (x - xPrev) * f / (fPrev - f);
-}
-
-// The secant search on the surface temperature of the given-thickness
-// calculations: a first step of 3 K, then secant steps, stopping when the
-// heat balance closes or when the surface sits at the medium temperature.
-class SurfaceSecant {
- public:
-  enum class Next { Step, Closed, AtMedium, Stuck };
-
-  SurfaceSecant(float tm, float ta) : tm_(tm), ta_(ta) {}
-
-  // Takes the balance residual f at ts and moves ts on, unless the search
-  // is over.
-  Next Take(float& ts, float f) {
-    if (std::fabs(f) < kBalance) return Next::Closed;
-    if (first_) {
-      first_ = false;
-      tsPrev_ = ts;
-      fPrev_ = f;
-      ts = FirstSurfaceStep(ts, ta_);
-      return Next::Step;
-    }
-    if (f == fPrev_) return Next::Stuck;  // flat residual: no further step possible
-    const float next = Secant(ts, tsPrev_, f, fPrev_);
-    if (std::fabs(next - tm_) < 0.05f && std::fabs(ts - tm_) < 0.05f) return Next::AtMedium;
-    tsPrev_ = ts;
-    fPrev_ = f;
-    ts = next;
-    return Next::Step;
-  }
-
- private:
-  float tm_;
-  float ta_;
-  bool first_ = true;
-  float tsPrev_ = 0.0f;
-  float fPrev_ = 0.0f;
-};
 
 }  // namespace
 
@@ -107,14 +55,20 @@ float HeatLossSearch::Film(float h, const Shape& shape, float ts) const {
   return h * shape.perimeter * (ts - c_.ambientTemperature);
 }
 
+search::OuterFilm HeatLossSearch::OuterSide() const {
+  search::OuterFilm film;
+  film.surroundings = c_.surroundings;
+  film.vertical = c_.vertical;
+  film.ambientTemperature = c_.ambientTemperature;
+  film.windSpeed = c_.windSpeed;
+  film.userCoefficient = c_.outerCoefficient;
+  film.flat = c_.Flat();
+  film.height = c_.height / 1000.0f;
+  return film;
+}
+
 float HeatLossSearch::OuterCoefficient(float ts, float size, float emissivity) const {
-  if (c_.surroundings == code::Surroundings::UserCoefficient) return c_.outerCoefficient;
-  const float ta = c_.ambientTemperature;
-  const float dT = std::fabs(ts - ta);
-  const float convection =
-      SurfaceCoefficient(c_.surroundings == code::Surroundings::Indoors ? 1 : 0, c_.vertical == 1,
-                         dT, size, c_.Flat() ? 1 : 0, c_.height / 1000.0f, c_.windSpeed);
-  return convection + RadiationCoefficient(emissivity, ts, ta);
+  return OuterSide().Coefficient(ts, size, emissivity);
 }
 
 SurfaceResult HeatLossSearch::OneLayer(const HeatLossLayer& layer, float emissivity) const {
@@ -122,7 +76,7 @@ SurfaceResult HeatLossSearch::OneLayer(const HeatLossLayer& layer, float emissiv
   const float ta = c_.ambientTemperature;
   const Shape shape = ShapeFor(0.0f, layer.thickness);
   float ts = StartSurfaceTemperature(layer.thickness, tm, ta);
-  SurfaceSecant secant(tm, ta);
+  SurfaceSecant secant(tm, ta, true);
   SurfaceResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
     const float h = OuterCoefficient(ts, shape.size, emissivity);
@@ -150,7 +104,7 @@ SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLo
   float lambda1 = 0.036f;
   float lambda2 = 0.036f;
   float ti = 0.0f;
-  SurfaceSecant secant(tm, ta);
+  SurfaceSecant secant(tm, ta, true);
   SurfaceResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
     if (i >= 1) {
@@ -187,14 +141,8 @@ SurfaceResult HeatLossSearch::Bare() const {
   const float tm = c_.mediumTemperature;
   const float ta = c_.ambientTemperature;
   const float d = c_.diameter / 1000.0f;
-  float h = c_.outerCoefficient;
-  if (c_.surroundings != code::Surroundings::UserCoefficient) {
-    const float size = c_.Circular() ? d : std::max(c_.height, c_.width) / 1000.0f;
-    h = SurfaceCoefficient(c_.surroundings == code::Surroundings::Indoors ? 1 : 0, c_.vertical == 1,
-                           std::fabs(tm - ta), size, c_.Flat() ? 1 : 0, c_.height / 1000.0f,
-                           c_.windSpeed) +
-        RadiationCoefficient(0.5f, tm, ta);
-  }
+  const float size = c_.Circular() ? d : std::max(c_.height, c_.width) / 1000.0f;
+  const float h = OuterCoefficient(tm, size, 0.5f);
   float q = 0.0f;
   if (c_.Flat()) {
     q = h * (tm - ta);

@@ -4,6 +4,7 @@
 // maximum heat loss, by secant iteration in single precision.
 #include "core/formulas.h"
 #include "modules/common/codes.h"
+#include "modules/common/surface_search.h"
 
 namespace kav {
 
@@ -79,6 +80,7 @@ class HeatLossSearch {
   // outer layer `outer` thick.
   Shape ShapeFor(float inner, float outer) const;
   float Film(float h, const Shape& shape, float ts) const;
+  search::OuterFilm OuterSide() const;
 
   HeatLossCase c_;
 };
