@@ -12,6 +12,12 @@ inline constexpr float kBalance = 0.1f;           // W/m or W/m²: the heat bala
 inline constexpr float kMinThickness = 0.00005f;  // m
 inline constexpr float kMaxThickness = 2.0f;      // m
 
+// Uninsulated pipe hangers lengthen a pipe or duct (or raise its loss):
+// by 25 % outdoors, 15 % otherwise.
+inline float HangerFactor(code::Surroundings surroundings) {
+  return surroundings == code::Surroundings::Outdoors ? 1.25f : 1.15f;
+}
+
 // Surface temperature of an insulation of 0.036 W/mK and `thickness` m in
 // series with an outer coefficient of 10 W/m²K: where the searches start.
 float StartSurfaceTemperature(float thickness, float tm, float ta);

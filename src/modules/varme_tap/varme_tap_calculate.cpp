@@ -132,7 +132,7 @@ void HeatLossRun::GivenThickness() {
 
   float q = r.heatLoss;
   if (in_.UninsulatedHangers && code::ToInt(in_.Geometry) <= 2) {
-    q = q * (in_.Surroundings == code::Surroundings::Outdoors ? 1.25f : 1.15f);
+    q = q * search::HangerFactor(in_.Surroundings);
   }
   const float total = q * Extent();
   float accessoryLoss = 0.0f;
