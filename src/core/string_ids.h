@@ -349,6 +349,14 @@ inline constexpr int RoomPipeDuctHumid = 21408;
 inline constexpr int RoomPipeDuctDry = 21409;
 inline constexpr int RoomTechnical = 21410;
 inline constexpr int SelectRoomType = 62651;
+// Reasons of a refused calculation (CalculationNotPossible); the internal
+// module refuses with the humidity, dimension and finite-value ones too.
+inline constexpr int ReasonHumidityRange = 21411;
+inline constexpr int ReasonUnknownObjectCode = 21412;
+inline constexpr int ReasonDimensionNotPositive = 21413;
+inline constexpr int ReasonOuterLayerWithoutThickness = 21414;
+inline constexpr int ReasonNoFiniteResult = 21415;
+inline constexpr int StandardThicknessNoRoom = 21416;  // the standard thickness in mm
 
 // Internal condensation
 inline constexpr int InternalCondensationHeading = 62336;  // also the page title
@@ -356,6 +364,9 @@ inline constexpr int OutletMediumTemperature = 62488;
 inline constexpr int InnerSurfaceTemperatureAtOutlet = 62539;
 inline constexpr int DuctType = 62489;
 inline constexpr int TooSmallInletTemperatureDifference = 62527;
+inline constexpr int ReasonInletAtAmbient = 21600;
+inline constexpr int ReasonUnknownDuctCode = 21601;
+inline constexpr int ReasonNoFlow = 21602;
 
 // Frost protection
 inline constexpr int FrostHeading = 62327;

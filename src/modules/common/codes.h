@@ -112,6 +112,13 @@ constexpr bool FindsThickness(Criterion c) {
 constexpr bool IsIndoorsOrOutdoors(Surroundings s) {
   return s == Surroundings::Indoors || s == Surroundings::Outdoors;
 }
+constexpr bool IsKnown(Surroundings s) {
+  return ToInt(s) >= 0 && ToInt(s) <= 2;
+}
+
+constexpr bool IsKnown(FlowUnit u) {
+  return ToInt(u) >= 0 && ToInt(u) <= 2;
+}
 
 // A product of the database, with its standard thicknesses or series.
 constexpr bool IsCatalogue(Source s) {

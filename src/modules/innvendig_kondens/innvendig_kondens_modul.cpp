@@ -1,10 +1,13 @@
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
+#include "modules/innvendig_kondens/innvendig_kondens_calculate.h"
+#include "modules/innvendig_kondens/innvendig_kondens_page.h"
 
 namespace kav {
 
@@ -59,7 +62,7 @@ void CInnvendigKondensModul::Serialize(CArchive& ar) {
 std::string CInnvendigKondensModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "KANALX0";
   Insulation.AddPictureColours(colours, kKeyOlive, kKeyYellow);
-  return NumberedPicture("KANAL", Vertical * 2 + DuctShape);
+  return NumberedPicture("KANAL", Vertical * 2 + code::ToInt(DuctShape));
 }
 
 void CInnvendigKondensModul::ShowResults() {
@@ -68,6 +71,24 @@ void CInnvendigKondensModul::ShowResults() {
 
 void CInnvendigKondensModul::ClearResults() {
   SetResultsShown({&ResultTable, &InputTable}, false);
+  LastResult.reset();
+}
+
+void CInnvendigKondensModul::Calculate() {
+  InternalCondensationResult result = CalculateInternalCondensation(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  FillInternalCondensationTables(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CInnvendigKondensModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return InternalCondensationValues(*LastResult);
 }
 
 }  // namespace kav

@@ -1,34 +1,16 @@
 #pragma once
 // The internal condensation module (module 4, "Innv. kondensering"): the
 // outside insulation of a duct carrying warm humid air for which the
-// inside wall at the outlet stays at the dew point of the incoming air.
+// inside wall at the outlet stays at the dew point of the incoming air,
+// beside the nearest standard thickness of the product.
+#include <optional>
+
 #include "modules/common/page_modul.h"
-#include "modules/insulation/isolasjon.h"
+#include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
+#include "modules/innvendig_kondens/innvendig_kondens_result.h"
 #include "output/tabell.h"
 
 namespace kav {
-
-// The inputs, with their defaults; what the condensation dialog edits.
-struct InnvendigKondensInputs {
-  float Diameter = 50.0f;          // mm, circular duct
-  float Height = 200.0f;           // mm, rectangular duct
-  float Width = 200.0f;            // mm
-  float Length = 10.0f;            // m
-  float InletTemperature = 40.0f;  // °C
-  float RelativeHumidity = 50.0f;  // %, at the inlet
-  float Flow = 100.0f;
-  code::FlowUnit FlowUnit = code::FlowUnit::CubicMetresPerHour;
-  float AmbientTemperature = 20.0f;
-  code::Surroundings Surroundings = code::Surroundings::Indoors;
-  float WindSpeed = 2.0f;
-  float OuterCoefficient = 5.0f;
-  int UserInnerCoefficient = 0;
-  float InnerCoefficient = 10.0f;  // W/m²K
-  int UninsulatedHangers = 0;
-  CIsolasjon Insulation{code::Usage::CircularDuct, 0, 1};  // on a duct; its thickness is sought
-  int DuctShape = 0;                                       // 0 circular, 1 rectangular
-  int Vertical = 0;
-};
 
 class CInnvendigKondensModul final : public CPageModul, public InnvendigKondensInputs {
  public:
@@ -40,11 +22,15 @@ class CInnvendigKondensModul final : public CPageModul, public InnvendigKondensI
   const char* ClassName() const override { return kClassName; }
   void Serialize(CArchive& ar) override;
   int EditInput() override;
+  void Calculate() override;
   void Reset() override;
   std::string PictureName(ColourRecord& colours) const override;
   void ShowResults() override;
   void ClearResults() override;
+  ResultValues Results() const override;
 
+  // What the last calculation found; empty while there are no results.
+  std::optional<InternalCondensationResult> LastResult;
   CTabell ResultTable;
   CTabell InputTable;
 

@@ -129,6 +129,20 @@ float CIsolasjon::Emissivity() const {
   return product != nullptr ? product->SurfaceEmissivity : 0.94f;
 }
 
+ConductivityPolynomial CIsolasjon::Conductivity() const {
+  const CIsoProdukt* product = ActiveProduct();
+  return product != nullptr ? product->Conductivity() : ConductivityPolynomial{};
+}
+
+std::optional<CIsolasjon::StandardThickness> CIsolasjon::LookUpStandardThickness(float required,
+                                                                                 float d) const {
+  const CIsoProdukt* product = ActiveProduct();
+  if (!code::IsCatalogue(Source) || product == nullptr) return std::nullopt;
+  StandardThickness found;
+  found.thickness = product->SelectStandardThickness(required, found.text, d);
+  return found;
+}
+
 Colour CIsolasjon::InsulationColour() const {
   if (const CIsoProdukt* product = ActiveProduct()) return product->InsulationColour;
   return Source == code::Source::Hose ? kNoHoseProductColour : kNoProductColour;

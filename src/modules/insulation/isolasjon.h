@@ -5,8 +5,10 @@
 // (jacketing, an inner facing, or the duct's own surface for insulation
 // inside a duct). The layer is a user of every row it refers to; a copy
 // registers itself with the same rows, and a destroyed layer leaves them.
+#include <optional>
 #include <string>
 
+#include "core/formulas.h"
 #include "core/item.h"
 #include "core/kav_modul.h"
 #include "modules/common/codes.h"
@@ -74,6 +76,19 @@ class CIsolasjon : public CItem, public LayerSettings, public InsulationRows {
   float ThicknessAt(float d) const;
   // The emissivity of the layer's outer surface.
   float Emissivity() const;
+  // The active product's conductivity; a constant 0.036 W/mK without one.
+  ConductivityPolynomial Conductivity() const;
+
+  // What a database product (standard or hose) offers for a required
+  // thickness: its nearest standard thickness in mm, or a value <= 0 and
+  // the text that says why.
+  struct StandardThickness {
+    float thickness = -1.0f;
+    std::string text;
+  };
+  // The lookup for `required` (m) at the pipe diameter d (mm; <= 0 for
+  // none); nothing for a user product or without a product.
+  std::optional<StandardThickness> LookUpStandardThickness(float required, float d) const;
 
   // Colours for the module pictures: the insulation, its outer surface and
   // the inner facing of internal insulation.
@@ -98,6 +113,9 @@ class CIsolasjon : public CItem, public LayerSettings, public InsulationRows {
   // an input) and the measured points.
   void JacketingRows(TableRows& rows) const;
   void LambdaRows(TableRows& rows) const;
+  // The product's name under `standardLabel`, or for a user product under
+  // `userLabel` followed by its measured points.
+  void ProductRows(TableRows& rows, int standardLabel, int userLabel) const;
   void LayerRows(TableRows& rows, float d) const;
 
  private:

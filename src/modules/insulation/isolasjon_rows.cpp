@@ -32,6 +32,11 @@ void CIsolasjon::LambdaRows(TableRows& rows) const {
   }
 }
 
+void CIsolasjon::ProductRows(TableRows& rows, int standardLabel, int userLabel) const {
+  rows.Add(Source == code::Source::User ? userLabel : standardLabel, ProductName());
+  LambdaRows(rows);
+}
+
 void CIsolasjon::LayerRows(TableRows& rows, float d) const {
   rows.Add(Source == code::Source::User ? ids::InsulationProductUserDefined
                                         : ids::InsulationProductStandard,

@@ -1,10 +1,13 @@
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
 
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
+#include "modules/utvendig_kondens/utvendig_kondens_calculate.h"
+#include "modules/utvendig_kondens/utvendig_kondens_page.h"
 
 namespace kav {
 
@@ -58,16 +61,35 @@ void CUtvendigKondensModul::Serialize(CArchive& ar) {
 std::string CUtvendigKondensModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "UTVKONDTYPEX0";
   Layer1.AddPictureColours(colours, kKeyOlive, kKeyYellow);
-  return NumberedPicture("UTVKONDTYPE", Vertical * 7 + ObjectType);
+  return NumberedPicture("UTVKONDTYPE",
+                         Vertical * code::kCondensationObjects + code::ToInt(ObjectType));
 }
 
 void CUtvendigKondensModul::ShowResults() {
   SetResultsShown({&ResultTable, &InputTable}, true);
-  ShowTextBelow(InternalInsulationText, InputTable, IsInternal());
+  ShowTextBelow(InternalInsulationText, InputTable, code::IsInternal(ObjectType));
 }
 
 void CUtvendigKondensModul::ClearResults() {
   SetResultsShown({&ResultTable, &InputTable, &InternalInsulationText}, false);
+  LastResult.reset();
+}
+
+void CUtvendigKondensModul::Calculate() {
+  ExternalCondensationResult result = CalculateExternalCondensation(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  FillExternalCondensationTables(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CUtvendigKondensModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return ExternalCondensationValues(*this, *LastResult);
 }
 
 }  // namespace kav

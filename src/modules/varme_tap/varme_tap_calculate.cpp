@@ -36,11 +36,6 @@ bool Finite(const SurfaceResult& r) {
          std::isfinite(r.heatLoss) && std::isfinite(r.coefficient);
 }
 
-ConductivityPolynomial LambdaOf(const CIsolasjon& layer) {
-  const CIsoProdukt* product = layer.ActiveProduct();
-  return product ? product->Conductivity() : ConductivityPolynomial{};
-}
-
 // One calculation of the inputs into a result.
 class HeatLossRun {
  public:
@@ -91,10 +86,10 @@ HeatLossResult HeatLossRun::Run() {
       break;
     case code::Criterion::GivenSurfaceTemperature:
       RequiredThickness(search_.ForSurfaceTemperature(
-          in_.GivenSurfaceTemperature, LambdaOf(in_.Layer1), in_.Layer1.Emissivity()));
+          in_.GivenSurfaceTemperature, in_.Layer1.Conductivity(), in_.Layer1.Emissivity()));
       break;
     case code::Criterion::GivenMaxHeatLoss:
-      RequiredThickness(search_.ForMaxHeatLoss(in_.GivenMaxHeatLoss, LambdaOf(in_.Layer1),
+      RequiredThickness(search_.ForMaxHeatLoss(in_.GivenMaxHeatLoss, in_.Layer1.Conductivity(),
                                                in_.Layer1.Emissivity()));
       break;
     case code::Criterion::InsulationClass:
@@ -107,12 +102,12 @@ HeatLossResult HeatLossRun::Run() {
 void HeatLossRun::GivenThickness() {
   const bool twoLayers = in_.TwoLayers != 0;
   const float t1mm = in_.Layer1.ThicknessAt(in_.Diameter);
-  const HeatLossLayer layer1{t1mm / 1000.0f, LambdaOf(in_.Layer1)};
+  const HeatLossLayer layer1{t1mm / 1000.0f, in_.Layer1.Conductivity()};
   HeatLossLayer layer2;
   SurfaceResult r;
   if (twoLayers) {
     const float d2 = in_.IsInternal() ? in_.Diameter : in_.Diameter + 2.0f * t1mm;
-    layer2 = {in_.Layer2.ThicknessAt(d2) / 1000.0f, LambdaOf(in_.Layer2)};
+    layer2 = {in_.Layer2.ThicknessAt(d2) / 1000.0f, in_.Layer2.Conductivity()};
     if (layer1.thickness <= 0.0f || layer2.thickness <= 0.0f) return Invalid();
     r = search_.TwoLayers(layer1, layer2, in_.Layer2.Emissivity());
   } else {
@@ -240,7 +235,8 @@ void HeatLossRun::RecommendedThickness() {
   const float limit = perKelvin * (in_.MediumTemperature - in_.AmbientTemperature);
   r_.insulationClass = row->insulationClass;
   r_.classMaxHeatLoss = limit;
-  RequiredThickness(search_.ForMaxHeatLoss(limit, LambdaOf(in_.Layer1), in_.Layer1.Emissivity()));
+  RequiredThickness(
+      search_.ForMaxHeatLoss(limit, in_.Layer1.Conductivity(), in_.Layer1.Emissivity()));
 }
 
 }  // namespace

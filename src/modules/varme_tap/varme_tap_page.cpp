@@ -191,18 +191,11 @@ void FillHeatLossInputTable(CVarmeTapModul& m) {
     case Criterion::InsulationClass:
       break;
   }
-  auto product = [&rows](const CIsolasjon& layer, int userLabel, int standardLabel) {
-    if (layer.Source == code::Source::User) {
-      rows.Add(userLabel, layer.ProductName());
-      layer.LambdaRows(rows);
-    } else {
-      rows.Add(standardLabel, layer.ProductName());
-    }
-  };
-  product(m.Layer1, ids::InsulationProductLayer1UserDefined, ids::InsulationProductLayer1Standard);
+  m.Layer1.ProductRows(rows, ids::InsulationProductLayer1Standard,
+                       ids::InsulationProductLayer1UserDefined);
   if (twoLayers) {
-    product(m.Layer2, ids::InsulationProductLayer2UserDefined,
-            ids::InsulationProductLayer2Standard);
+    m.Layer2.ProductRows(rows, ids::InsulationProductLayer2Standard,
+                         ids::InsulationProductLayer2UserDefined);
   }
   if (code::IsIndoorsOrOutdoors(m.Surroundings)) {
     (twoLayers ? m.Layer2 : m.Layer1).JacketingRows(rows);
