@@ -252,6 +252,11 @@ DewPointThickness DewPointSearch::TwoLayers(float startTotal, const Conductivity
   using Outcome = DewPointThickness::Outcome;
   const float td = c_.dewPoint;
   const float s2 = outer.thickness;
+  // A medium at the ambient temperature: no heat flows and the surface
+  // stays at the air's temperature, above the dew point.
+  if (c_.mediumTemperature == c_.ambientTemperature) {
+    return {Outcome::NoInsulationNeeded, Uninsulated(outer.emissivity)};
+  }
   // A start beyond the largest thickness starts at the largest thickness.
   float s1 = std::max(std::min(startTotal, kMaxThickness) - s2, 0.0f);
   int direction = 0;  // of the last step: +1 thicker, -1 thinner
