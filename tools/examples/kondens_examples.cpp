@@ -45,7 +45,7 @@ void ExhaustThroughColdLoft(CInnvendigKondensModul& m) {
   m.Diameter = 400.0f;
   m.Length = 15.0f;
   m.InletTemperature = 28.0f;
-  m.RelativeHumidity = 60.0f;
+  m.RelativeHumidity = 65.0f;
   m.Flow = 800.0f;
   m.FlowUnit = code::FlowUnit::CubicMetresPerHour;
   m.AmbientTemperature = -10.0f;
