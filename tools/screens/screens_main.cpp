@@ -20,8 +20,11 @@
 #include "core/data_directory.h"
 #include "core/project.h"
 #include "core/scripted_platform.h"
+#include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kav_doc.h"
+#include "modules/utvendig_kondens/room_types.h"
+#include "modules/utvendig_kondens/utvendig_kondens_modul.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/kav_app.h"
@@ -34,8 +37,11 @@
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/utvendig_kondens/room_temp_dlg.h"
+#include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/qt_settings.h"
@@ -160,6 +166,24 @@ std::unique_ptr<kav::CEgendefIsoProdukt> UserProduct() {
   return product;
 }
 
+// The condensation dialogs with the document's inputs, and the room types.
+bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::UtvendigKondensInputs outside(
+      static_cast<kav::CUtvendigKondensModul&>(doc.Module(kav::CUtvendigKondensModul::kPage)));
+  kav::CUtvendigKondensDlg outsideDialog(outside, parent);
+  ok = Save(outsideDialog, dir, QStringLiteral("utvendig-kondens")) && ok;
+  kav::RoomTypeChoice room;
+  room.selected = 7;
+  kav::CRoomTempDlg roomDialog(room, parent);
+  ok = Save(roomDialog, dir, QStringLiteral("romtemperatur")) && ok;
+  kav::InnvendigKondensInputs inside(
+      static_cast<kav::CInnvendigKondensModul&>(doc.Module(kav::CInnvendigKondensModul::kPage)));
+  kav::CInnvendigKondensDlg insideDialog(inside, parent);
+  ok = Save(insideDialog, dir, QStringLiteral("innvendig-kondens")) && ok;
+  return ok;
+}
+
 // The input dialogs of the heat-loss module with the document's inputs, the
 // climate places from the shipped data, and a user product.
 bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
@@ -172,17 +196,17 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   kav::IsolasjonEdit layer(module.Layer1, module.Diameter);
   kav::CIsolasjonDlg layerDialog(layer, parent);
   ok = Save(layerDialog, dir, QStringLiteral("isolasjon")) && ok;
-  kav::CIsolasjon hoseLayer(0, 1, 1);
+  kav::CIsolasjon hoseLayer(kav::code::Usage::Pipe, 1, 1);
   const auto& hoses = doc.Database().HoseProducts;
   if (!hoses.empty() && !hoses[0]->Series.empty()) {
-    hoseLayer.Source = 1;
+    hoseLayer.Source = kav::code::Source::Hose;
     hoseLayer.HoseProduct = hoses[0];
     hoseLayer.HoseSeries = hoses[0]->Series[0];
   }
   kav::IsolasjonEdit hose(hoseLayer, 28.0f);
   kav::CIsolasjonDlg hoseDialog(hose, parent);
   ok = Save(hoseDialog, dir, QStringLiteral("isolasjon-slange")) && ok;
-  kav::IsolasjonEdit internal(kav::CIsolasjon(3, 1, 1), 0.0f);
+  kav::IsolasjonEdit internal(kav::CIsolasjon(kav::code::Usage::RectangularDuctInside, 1, 1), 0.0f);
   kav::CIsolasjonDlg internalDialog(internal, parent);
   ok = Save(internalDialog, dir, QStringLiteral("isolasjon-innvendig")) && ok;
 
@@ -211,7 +235,7 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
-  return ok;
+  return SaveCondensationDialogs(doc, parent, dir) && ok;
 }
 
 }  // namespace

@@ -4,8 +4,11 @@
 #include "data/egendef_database.h"
 #include "data/iso_produkt.h"
 #include "data/klima.h"
+#include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/utvendig_kondens/room_types.h"
+#include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/project_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
@@ -13,8 +16,11 @@
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/utvendig_kondens/room_temp_dlg.h"
+#include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/qt_platform.h"
 
@@ -42,6 +48,9 @@ void RegisterDialogs() {
   Register<CEgendefDatabaseDlg, UserDatabaseLists>();
   Register<CEgendefIsoProduktDlg, CEgendefIsoProdukt>();
   Register<CIsoTykkelseDlg, CIsoTykkelse>();
+  Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
+  Register<CRoomTempDlg, RoomTypeChoice>();
+  Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
 }
 
 }  // namespace kav
