@@ -454,6 +454,17 @@ constexpr Entry kEntries[] = {
   {ids::GettingStartedLine2, "2. Deretter klikker du på \"Rediger inndata\" for å legge inn data for beregningen"},
   {ids::GettingStartedLine3, "3. Generell informasjon om programmet og dets funksjoner finnes ved å bruke hjelpeknappen."},
   {ids::DontShowAtStartupOrNewCalculation, "Ikke vis denne dialogboksen ved oppstart/start ny beregning"},
+  {ids::DocumentSaveFailedNoOldFile, "Kan ikke lagre filen %1 (%2)."},
+  {ids::RecentFileGone, "Filen %1 finnes ikke lenger. Den er tatt ut av listen over sist brukte dokumenter."},
+  {ids::FileErrorNotFound, "filen eller mappen finnes ikke"},
+  {ids::FileErrorNoAccess, "du har ikke tilgang"},
+  {ids::FileErrorReadOnly, "disken er skrivebeskyttet"},
+  {ids::FileErrorDiskFull, "disken er full"},
+  {ids::FileErrorIsFolder, "navnet er en mappe"},
+  {ids::FileErrorNotAFolder, "en del av stien er ikke en mappe"},
+  {ids::FileErrorNameTooLong, "navnet er for langt"},
+  {ids::FileErrorDevice, "lese- eller skrivefeil på disken"},
+  {ids::FileErrorOther, "systemfeil nummer %1"},
 };
 // clang-format on
 

@@ -8,8 +8,11 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "core/platform.h"
+#include "core/settings.h"
 #include "core/strings.h"
 #include "modules/kav_doc.h"
+#include "ui/app/recent_files.h"
 
 namespace kav {
 namespace {
@@ -86,9 +89,14 @@ DocumentFiles::DocumentFiles(CKavDoc& doc, FilePrompts prompts)
 
 QString DocumentFiles::DocumentDirectory() const {
   if (!doc_.PathName().empty()) {
-    return QString::fromStdString(doc_.PathName().parent_path().string());
+    const QString own = QString::fromStdString(doc_.PathName().parent_path().string());
+    if (QFileInfo(own).isDir()) return own;
   }
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString last = LastUsedFolder(CurrentSettings());
+  if (!last.isEmpty()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
 }
 
 bool DocumentFiles::SaveModified() {
@@ -111,12 +119,34 @@ bool DocumentFiles::Open() {
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
-  return doc_.Open(QFileInfo(path).absoluteFilePath().toStdString());
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (!doc_.Open(absolute.toStdString())) return false;
+  AddRecentFile(CurrentSettings(), absolute);
+  return true;
+}
+
+bool DocumentFiles::OpenRecent(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    RemoveRecentFile(CurrentSettings(), path);
+    ShowMessage(Substitute(Str(ids::RecentFileGone), {path.toStdString()}), Icon::Exclamation);
+    return false;
+  }
+  return OpenDropped(path);
+}
+
+bool DocumentFiles::OpenDropped(const QString& path) {
+  return SaveModified() && OpenPath(path);
+}
+
+bool DocumentFiles::SaveTo(const QString& path) {
+  if (!doc_.Save(path.toStdString())) return false;
+  AddRecentFile(CurrentSettings(), path);
+  return true;
 }
 
 bool DocumentFiles::Save() {
   if (doc_.PathName().empty()) return SaveAs();
-  return doc_.Save(doc_.PathName());
+  return SaveTo(QString::fromStdString(doc_.PathName().string()));
 }
 
 bool DocumentFiles::SaveAs() {
@@ -124,7 +154,7 @@ bool DocumentFiles::SaveAs() {
       doc_.PathName().empty() ? QDir(DocumentDirectory()).filePath(DefaultName() + TemplatePart(4))
                               : QString::fromStdString(doc_.PathName().string());
   const QString path = prompts_.savePath(suggested);
-  return !path.isEmpty() && doc_.Save(path.toStdString());
+  return !path.isEmpty() && SaveTo(path);
 }
 
 bool DocumentFiles::SaveResultsText() {
