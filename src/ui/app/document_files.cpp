@@ -150,10 +150,10 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-  const QString suggested =
-      doc_.PathName().empty() ? QDir(DocumentDirectory()).filePath(DefaultName() + TemplatePart(4))
-                              : QString::fromStdString(doc_.PathName().string());
-  const QString path = prompts_.savePath(suggested);
+  const QString name = doc_.PathName().empty()
+                           ? DefaultName() + TemplatePart(4)
+                           : QString::fromStdString(doc_.PathName().filename().string());
+  const QString path = prompts_.savePath(QDir(DocumentDirectory()).filePath(name));
   return !path.isEmpty() && SaveTo(path);
 }
 
