@@ -1,16 +1,29 @@
 // kav_screens: renders the program's windows to PNG files, off screen, for
 // looking them over: the main window on each of the eight tabs with a
-// document open, each start-up window and dialog, and the input dialogs
-// with the open document's inputs.
+// document open, the "Fil" menu with recent documents, each start-up window
+// and dialog, Qt's own dialogs as the program shows them (files, the
+// question before a file is replaced, printing, page set-up, colours), and
+// the input dialogs with the open document's inputs.
 //
 //   kav_screens OUTDIR DOCUMENT.kav
 //
 // The settings and the data files are temporary copies; the user's own are
 // not touched.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
@@ -38,7 +51,9 @@
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/help_viewer.h"
+#include "ui/app/recent_files.h"
 #include "ui/platform/qt_settings.h"
+#include "ui/platform/qt_translation.h"
 #include "ui/platform/replacement_dlg.h"
 
 namespace {
@@ -90,6 +105,68 @@ bool SaveMainWindow(kav::CKavApp& app, const QDir& dir) {
     frame.UpdateTitle();
     ok = Save(frame, dir, QStringLiteral("main-%1-%2").arg(module).arg(kTabFiles[module])) && ok;
   }
+  return ok;
+}
+
+// The "Fil" menu as it drops down, with four recent documents.
+bool SaveFileMenu(kav::CMainFrame& frame, kav::Settings& settings, const QDir& dir) {
+  const QString home = QDir::homePath();
+  for (const char* name : {"KAV/Kulvert 2. etappe.kav", "KAV/Ventilasjon & kjøling.kav",
+                           "Dokumenter/Anbud 2024-117/Sykehjem Nordbyen, tekniske anlegg.kav",
+                           "KAV/Sykehjem Nordbyen.kav"}) {
+    kav::AddRecentFile(settings, home + QLatin1Char('/') + QString::fromUtf8(name));
+  }
+  frame.UpdateRecentFiles();
+  QMenu* menu = frame.menuBar()->actions().constFirst()->menu();
+  menu->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  const QString path = dir.filePath(QStringLiteral("menu-fil.png"));
+  const bool ok = menu->grab().save(path);
+  menu->hide();
+  std::printf("%s\n", qPrintable(path));
+  return ok;
+}
+
+// Qt's own dialogs, which the translation makes Norwegian: "Lagre som" on a
+// folder with documents in it, the question before a file is replaced, the
+// print, page set-up and colour dialogs.
+bool SaveQtDialogs(QWidget* parent, const QDir& dir, const QString& documents,
+                   const QString& example) {
+  QDir().mkpath(documents + QStringLiteral("/Tegninger"));
+  for (const char* name : {"Sykehjem Nordbyen.kav", "Kulvert 2. etappe.kav", "Svømmehall.kav"}) {
+    QFile::copy(example, documents + QLatin1Char('/') + QString::fromUtf8(name));
+  }
+  QFileDialog files(parent, QStringLiteral("Lagre som"), documents, QStringLiteral("KAVDok (*.kav)"));
+  files.setAcceptMode(QFileDialog::AcceptSave);
+  files.setDefaultSuffix(QStringLiteral("kav"));
+  files.setViewMode(QFileDialog::Detail);
+  files.selectFile(QStringLiteral("NyFil.kav"));
+  files.resize(760, 460);
+  files.show();
+  // The folder is read in the background.
+  QElapsedTimer waited;
+  waited.start();
+  const auto* view = files.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+  while (view != nullptr && view->model()->rowCount(view->rootIndex()) < 4 &&
+         waited.elapsed() < 5000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  bool ok = Save(files, dir, QStringLiteral("qt-lagre-som"));
+
+  QMessageBox replace(QMessageBox::Warning, QStringLiteral("Lagre som"),
+                      QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                          .arg(QStringLiteral("Sykehjem Nordbyen.kav")),
+                      QMessageBox::Yes | QMessageBox::No, parent);
+  ok = Save(replace, dir, QStringLiteral("qt-erstatte")) && ok;
+
+  QPrinter printer;
+  printer.setOutputFileName(documents + QStringLiteral("/utskrift.pdf"));
+  QPrintDialog print(&printer, parent);
+  ok = Save(print, dir, QStringLiteral("qt-utskrift")) && ok;
+  QPageSetupDialog setup(&printer, parent);
+  ok = Save(setup, dir, QStringLiteral("qt-sideoppsett")) && ok;
+  QColorDialog colours(QColor(230, 200, 120), parent);
+  ok = Save(colours, dir, QStringLiteral("qt-farger")) && ok;
   return ok;
 }
 
@@ -231,6 +308,11 @@ int main(int argc, char** argv) {
   });
   QApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
+  const std::unique_ptr<QTranslator> qtTexts = kav::UseNorwegianQtDialogs();
+  if (!qtTexts) {
+    std::fprintf(stderr, "kav_screens: cannot read %s\n", kav::QtTranslationFile().c_str());
+    return 1;
+  }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(dir.path())) {
     std::fprintf(stderr, "kav_screens: cannot create %s\n", argv[1]);
@@ -256,7 +338,11 @@ int main(int argc, char** argv) {
   settings.SetString("Settings", "HelpWindow", "Yes");
   settings.SetString("Settings", "NewDocWindow", "Yes");
 
-  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir) &&
-                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
+  const bool ok =
+      SaveMainWindow(app, dir) && SaveFileMenu(app.Frame(), settings, dir) &&
+      SaveDialogs(settings, &app.Frame(), dir) &&
+      SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
+                    QString::fromLocal8Bit(argv[2])) &&
+      SaveInputDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }
