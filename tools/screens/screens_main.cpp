@@ -52,6 +52,7 @@
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/app/recent_files.h"
+#include "ui/platform/file_dialog.h"
 #include "ui/platform/qt_settings.h"
 #include "ui/platform/qt_translation.h"
 #include "ui/platform/replacement_dlg.h"
@@ -140,8 +141,9 @@ bool SaveQtDialogs(QWidget* parent, const QDir& dir, const QString& documents,
   files.setAcceptMode(QFileDialog::AcceptSave);
   files.setDefaultSuffix(QStringLiteral("kav"));
   files.setViewMode(QFileDialog::Detail);
+  kav::UseNorwegianFileList(files);
   files.selectFile(QStringLiteral("NyFil.kav"));
-  files.resize(760, 460);
+  files.resize(880, 460);
   files.show();
   // The folder is read in the background.
   QElapsedTimer waited;
@@ -163,7 +165,8 @@ bool SaveQtDialogs(QWidget* parent, const QDir& dir, const QString& documents,
   printer.setOutputFileName(documents + QStringLiteral("/utskrift.pdf"));
   QPrintDialog print(&printer, parent);
   ok = Save(print, dir, QStringLiteral("qt-utskrift")) && ok;
-  QPageSetupDialog setup(&printer, parent);
+  QPrinter settingUp;
+  QPageSetupDialog setup(&settingUp, parent);
   ok = Save(setup, dir, QStringLiteral("qt-sideoppsett")) && ok;
   QColorDialog colours(QColor(230, 200, 120), parent);
   ok = Save(colours, dir, QStringLiteral("qt-farger")) && ok;
@@ -249,17 +252,17 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   kav::IsolasjonEdit layer(module.Layer1, module.Diameter);
   kav::CIsolasjonDlg layerDialog(layer, parent);
   ok = Save(layerDialog, dir, QStringLiteral("isolasjon")) && ok;
-  kav::CIsolasjon hoseLayer(0, 1, 1);
+  kav::CIsolasjon hoseLayer(kav::code::Usage::Pipe, 1, 1);
   const auto& hoses = doc.Database().HoseProducts;
   if (!hoses.empty() && !hoses[0]->Series.empty()) {
-    hoseLayer.Source = 1;
+    hoseLayer.Source = kav::code::Source::Hose;
     hoseLayer.HoseProduct = hoses[0];
     hoseLayer.HoseSeries = hoses[0]->Series[0];
   }
   kav::IsolasjonEdit hose(hoseLayer, 28.0f);
   kav::CIsolasjonDlg hoseDialog(hose, parent);
   ok = Save(hoseDialog, dir, QStringLiteral("isolasjon-slange")) && ok;
-  kav::IsolasjonEdit internal(kav::CIsolasjon(3, 1, 1), 0.0f);
+  kav::IsolasjonEdit internal(kav::CIsolasjon(kav::code::Usage::RectangularDuctInside, 1, 1), 0.0f);
   kav::CIsolasjonDlg internalDialog(internal, parent);
   ok = Save(internalDialog, dir, QStringLiteral("isolasjon-innvendig")) && ok;
 

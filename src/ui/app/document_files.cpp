@@ -13,6 +13,7 @@
 #include "core/strings.h"
 #include "modules/kav_doc.h"
 #include "ui/app/recent_files.h"
+#include "ui/platform/file_dialog.h"
 
 namespace kav {
 namespace {
@@ -29,14 +30,20 @@ QString DocumentFilter() {
   return TemplatePart(3);
 }
 
+// The chosen file; empty when the user cancels.
+QString Chosen(QFileDialog& dialog) {
+  UseNorwegianFileList(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 QString ChooseSavePath(QWidget* parent, const QString& caption, const QString& filter,
                        const QString& suffix, const QString& suggested) {
   QFileDialog dialog(parent, caption, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);
   dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return Chosen(dialog);
 }
 
 SaveAnswer AskSave(QWidget* parent, const QString& name) {
@@ -64,8 +71,9 @@ FilePrompts DialogPrompts(QWidget* parent) {
   FilePrompts prompts;
   prompts.askSave = [parent](const QString& name) { return AskSave(parent, name); };
   prompts.openPath = [parent](const QString& directory) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Åpne"), directory,
-                                        DocumentFilter());
+    QFileDialog dialog(parent, QStringLiteral("Åpne"), directory, DocumentFilter());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
   };
   prompts.savePath = [parent](const QString& suggested) {
     return ChooseSavePath(parent, QStringLiteral("Lagre som"), DocumentFilter(),
