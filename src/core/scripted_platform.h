@@ -41,7 +41,8 @@ class ScriptedPlatform final : public Platform {
   std::vector<Event> events;
   std::deque<bool> answers;  // for OK/Cancel and Yes/No questions
   std::deque<int> choices;   // for choices
-  std::string clipboardHtml;  // the HTML last put on the clipboard beside its text
+  // The HTML last put on the clipboard beside its text.
+  std::string clipboardHtml;
   bool helpWorks = true;
 
  private:

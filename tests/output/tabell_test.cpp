@@ -220,8 +220,9 @@ TEST_F(TabellTest, TheHtmlFormHasNumbersWithTheirUnitsBesideThem) {
             "<tr><td>Temperatur &lt;inne&gt;</td>"
             "<td x:num=\"27.2\" sdval=\"27.2\" sdnum=\"1033;\">27,2</td><td>°C</td>"
             "<td>Lang &amp; smal</td>");
-  EXPECT_EQ(row(2), "<tr><td>Produkt</td><td x:num=\"-3\" sdval=\"-3\" sdnum=\"1033;\">-3</td>"
-                    "<td>°C</td><td>Rør 2,5</td>");
+  EXPECT_EQ(row(2),
+            "<tr><td>Produkt</td><td x:num=\"-3\" sdval=\"-3\" sdnum=\"1033;\">-3</td>"
+            "<td>°C</td><td>Rør 2,5</td>");
 
   ScriptedPlatform platform;
   table.CopyToClipboard();

@@ -41,6 +41,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/new_doc_dlg.h"
 #include "ui/app/project_dlg.h"
+#include "ui/app/recent_files.h"
 #include "ui/app/title_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
@@ -50,9 +51,8 @@
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
-#include "ui/platform/help_viewer.h"
-#include "ui/app/recent_files.h"
 #include "ui/platform/file_dialog.h"
+#include "ui/platform/help_viewer.h"
 #include "ui/platform/qt_settings.h"
 #include "ui/platform/qt_translation.h"
 #include "ui/platform/replacement_dlg.h"
@@ -137,7 +137,8 @@ bool SaveQtDialogs(QWidget* parent, const QDir& dir, const QString& documents,
   for (const char* name : {"Sykehjem Nordbyen.kav", "Kulvert 2. etappe.kav", "Svømmehall.kav"}) {
     QFile::copy(example, documents + QLatin1Char('/') + QString::fromUtf8(name));
   }
-  QFileDialog files(parent, QStringLiteral("Lagre som"), documents, QStringLiteral("KAVDok (*.kav)"));
+  QFileDialog files(parent, QStringLiteral("Lagre som"), documents,
+                    QStringLiteral("KAVDok (*.kav)"));
   files.setAcceptMode(QFileDialog::AcceptSave);
   files.setDefaultSuffix(QStringLiteral("kav"));
   files.setViewMode(QFileDialog::Detail);
@@ -341,11 +342,10 @@ int main(int argc, char** argv) {
   settings.SetString("Settings", "HelpWindow", "Yes");
   settings.SetString("Settings", "NewDocWindow", "Yes");
 
-  const bool ok =
-      SaveMainWindow(app, dir) && SaveFileMenu(app.Frame(), settings, dir) &&
-      SaveDialogs(settings, &app.Frame(), dir) &&
-      SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
-                    QString::fromLocal8Bit(argv[2])) &&
-      SaveInputDialogs(app.Document(), &app.Frame(), dir);
+  const bool ok = SaveMainWindow(app, dir) && SaveFileMenu(app.Frame(), settings, dir) &&
+                  SaveDialogs(settings, &app.Frame(), dir) &&
+                  SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
+                                QString::fromLocal8Bit(argv[2])) &&
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }

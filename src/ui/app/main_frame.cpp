@@ -143,7 +143,8 @@ void CMainFrame::CreateActions() {
     a.modules[static_cast<std::size_t>(module)] = action;
   }
 
-  connect(a.fileOpen, &QAction::triggered, this, [this] { RunOpen([this] { return files_.Open(); }); });
+  connect(a.fileOpen, &QAction::triggered, this,
+          [this] { RunOpen([this] { return files_.Open(); }); });
   connect(a.fileSave, &QAction::triggered, this, [this] { Run([this] { files_.Save(); }); });
   connect(a.fileSaveAs, &QAction::triggered, this, [this] { Run([this] { files_.SaveAs(); }); });
   connect(a.saveResults, &QAction::triggered, this, [this] { files_.SaveResultsText(); });

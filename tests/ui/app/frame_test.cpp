@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "core/scripted_platform.h"
+#include "frame_fixture.h"
 #include "modules/kav_doc.h"
 #include "output/graphics_item.h"
 #include "output/header.h"
@@ -23,7 +24,6 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/project_dlg.h"
 #include "ui/widgets/dialog_fields.h"
-#include "frame_fixture.h"
 #include "ui_test_support.h"
 
 namespace kav::test {
@@ -220,6 +220,9 @@ TEST_F(FrameTest, ACopyOfAClickedTableGoesToTheClipboard) {
   EXPECT_EQ(platform_.events[0].kind, ScriptedPlatform::Kind::Clipboard);
   EXPECT_EQ(platform_.events[0].text,
             static_cast<const CTabell*>(*table)->FormatAsText() + std::string(1, '\0'));
+  // Beside the text, the table for spreadsheets: numbers apart from their units.
+  EXPECT_EQ(platform_.clipboardHtml, static_cast<const CTabell*>(*table)->FormatAsHtml());
+  EXPECT_NE(platform_.clipboardHtml.find(" x:num=\""), std::string::npos);
 
   // Another module's page: nothing selected there.
   Actions().modules[1]->trigger();

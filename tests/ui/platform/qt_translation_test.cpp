@@ -102,9 +102,9 @@ TEST(QtTranslationFile, EveryMessageKeepsThePlaceHoldersAndAcceleratorOfItsSourc
   }
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_GT(messages, 350);
-  for (const char* needed : {"QFileDialog", "QFileSystemModel", "QMessageBox", "QPlatformTheme",
-                             "QPrintDialog", "QPageSetupWidget", "QPrintPreviewDialog",
-                             "QColorDialog", "QLineEdit"}) {
+  for (const char* needed :
+       {"QFileDialog", "QFileSystemModel", "QMessageBox", "QPlatformTheme", "QPrintDialog",
+        "QPageSetupWidget", "QPrintPreviewDialog", "QColorDialog", "QLineEdit"}) {
     EXPECT_EQ(contexts.count(QString::fromLatin1(needed)), 1u) << needed;
   }
 }
