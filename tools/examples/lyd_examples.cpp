@@ -31,9 +31,7 @@ void CircularOwnLining(CLydModul& m) {
 }
 
 std::function<void(CKavDoc&)> OnSoundTrap(void (*build)(CLydModul&)) {
-  return [build](CKavDoc& doc) {
-    build(static_cast<CLydModul&>(doc.Module(CLydModul::kPage)));
-  };
+  return [build](CKavDoc& doc) { build(static_cast<CLydModul&>(doc.Module(CLydModul::kPage))); };
 }
 
 }  // namespace
