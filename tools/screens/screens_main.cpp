@@ -22,6 +22,7 @@
 #include "core/scripted_platform.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kav_doc.h"
+#include "modules/lyd/lyd_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/kav_app.h"
@@ -36,6 +37,7 @@
 #include "ui/database/klimasted_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/qt_settings.h"
@@ -172,17 +174,17 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   kav::IsolasjonEdit layer(module.Layer1, module.Diameter);
   kav::CIsolasjonDlg layerDialog(layer, parent);
   ok = Save(layerDialog, dir, QStringLiteral("isolasjon")) && ok;
-  kav::CIsolasjon hoseLayer(0, 1, 1);
+  kav::CIsolasjon hoseLayer(kav::code::Usage::Pipe, 1, 1);
   const auto& hoses = doc.Database().HoseProducts;
   if (!hoses.empty() && !hoses[0]->Series.empty()) {
-    hoseLayer.Source = 1;
+    hoseLayer.Source = kav::code::Source::Hose;
     hoseLayer.HoseProduct = hoses[0];
     hoseLayer.HoseSeries = hoses[0]->Series[0];
   }
   kav::IsolasjonEdit hose(hoseLayer, 28.0f);
   kav::CIsolasjonDlg hoseDialog(hose, parent);
   ok = Save(hoseDialog, dir, QStringLiteral("isolasjon-slange")) && ok;
-  kav::IsolasjonEdit internal(kav::CIsolasjon(3, 1, 1), 0.0f);
+  kav::IsolasjonEdit internal(kav::CIsolasjon(kav::code::Usage::RectangularDuctInside, 1, 1), 0.0f);
   kav::CIsolasjonDlg internalDialog(internal, parent);
   ok = Save(internalDialog, dir, QStringLiteral("isolasjon-innvendig")) && ok;
 
@@ -211,6 +213,32 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  return ok;
+}
+
+// The sound-trap dialog with the first absorption product of the shipped
+// data in a rectangular duct, and with the user's own product in a
+// circular one.
+bool SaveSoundTrapDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::LydInputs rectangular;
+  const auto& products = doc.Database().AbsorptionProducts;
+  if (!products.empty() && !products[0]->AbsorptionThicknesses.empty()) {
+    rectangular.AbsorptionProduct = products[0];
+    rectangular.AbsorptionThickness = products[0]->AbsorptionThicknesses[0];
+  }
+  rectangular.DuctWidth = 600.0f;
+  kav::CLydDlg rectangularDialog(rectangular, parent);
+  ok = Save(rectangularDialog, dir, QStringLiteral("lydfelle")) && ok;
+
+  kav::LydInputs circular;
+  circular.DuctType = kav::code::DuctType::Circular;
+  circular.Diameter = 250.0f;
+  circular.OwnValues = 1;
+  circular.OwnName = "Perforert innerrør med mineralull 25 mm";
+  circular.OwnThickness = 25.0f;
+  kav::CLydDlg circularDialog(circular, parent);
+  ok = Save(circularDialog, dir, QStringLiteral("lydfelle-egne-verdier")) && ok;
   return ok;
 }
 
@@ -257,6 +285,7 @@ int main(int argc, char** argv) {
   settings.SetString("Settings", "NewDocWindow", "Yes");
 
   const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir) &&
-                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir) &&
+                  SaveSoundTrapDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }
