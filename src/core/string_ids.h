@@ -436,6 +436,11 @@ inline constexpr int AbsorptionThicknessChanged = 61258;
 inline constexpr int AbsorptionThicknessMissing = 61259;
 inline constexpr int LabelUserThickness = 22273;
 inline constexpr int LabelAbsorption = 22274;
+// Reasons a sound-trap calculation is refused (CalculationNotPossible).
+inline constexpr int SoundTrapNoProduct = 22275;
+inline constexpr int SoundTrapNoFreeSection = 22276;
+inline constexpr int SoundTrapUnknownDuctType = 22277;
+inline constexpr int SoundTrapNotFinite = 22278;
 
 // Pages, header, footer and graphs
 inline constexpr int ProgramTitle = 61266;

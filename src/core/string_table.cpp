@@ -424,6 +424,10 @@ constexpr Entry kEntries[] = {
   {ids::AbsorptionThicknessMissing, "Tykkelsen %s mm finnes ikke for lydfelleplaten %s. For at beregningene i programmet skal fungere må du velge en av tykkelsene i dropplista under."},
   {ids::LabelUserThickness, "den egendefinerte tykkelsen"},
   {ids::LabelAbsorption, "lyddempingen"},
+  {ids::SoundTrapNoProduct, "det er ikke valgt noe absorpsjonsprodukt med tykkelse"},
+  {ids::SoundTrapNoFreeSection, "kanalen har ikke noe fritt tverrsnitt innenfor foringen (den frie dimensjonen må være større enn to ganger isolasjonstykkelsen)"},
+  {ids::SoundTrapUnknownDuctType, "kanaltypen er ukjent"},
+  {ids::SoundTrapNotFinite, "et mål, en tykkelse eller en absorpsjonskoeffisient gir ingen endelig verdi"},
   // Pages, header, footer and graphs
   {ids::ProgramTitle, "KAV Beregningsprogram for teknisk isolasjon"},
   {ids::ProgramVersionLine, "Programversjon : %.2f"},

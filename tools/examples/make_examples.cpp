@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
   SetDataDirectory(argv[1]);
   const std::filesystem::path out(argv[2]);
   std::vector<examples::Example> all = examples::HeatLossExamples();
+  for (examples::Example& example : examples::SoundTrapExamples()) all.push_back(example);
   CKavDoc doc;
   for (const examples::Example& example : all) {
     doc.NewDocument();

@@ -35,6 +35,7 @@
 #include "core/scripted_platform.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kav_doc.h"
+#include "modules/lyd/lyd_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/kav_app.h"
@@ -50,6 +51,7 @@
 #include "ui/database/klimasted_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/file_dialog.h"
 #include "ui/platform/help_viewer.h"
@@ -295,6 +297,32 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   return ok;
 }
 
+// The sound-trap dialog with the first absorption product of the shipped
+// data in a rectangular duct, and with the user's own product in a
+// circular one.
+bool SaveSoundTrapDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::LydInputs rectangular;
+  const auto& products = doc.Database().AbsorptionProducts;
+  if (!products.empty() && !products[0]->AbsorptionThicknesses.empty()) {
+    rectangular.AbsorptionProduct = products[0];
+    rectangular.AbsorptionThickness = products[0]->AbsorptionThicknesses[0];
+  }
+  rectangular.DuctWidth = 600.0f;
+  kav::CLydDlg rectangularDialog(rectangular, parent);
+  ok = Save(rectangularDialog, dir, QStringLiteral("lydfelle")) && ok;
+
+  kav::LydInputs circular;
+  circular.DuctType = kav::code::DuctType::Circular;
+  circular.Diameter = 250.0f;
+  circular.OwnValues = 1;
+  circular.OwnName = "Perforert innerrør med mineralull 25 mm";
+  circular.OwnThickness = 25.0f;
+  kav::CLydDlg circularDialog(circular, parent);
+  ok = Save(circularDialog, dir, QStringLiteral("lydfelle-egne-verdier")) && ok;
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -346,6 +374,7 @@ int main(int argc, char** argv) {
                   SaveDialogs(settings, &app.Frame(), dir) &&
                   SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
                                 QString::fromLocal8Bit(argv[2])) &&
-                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir) &&
+                  SaveSoundTrapDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }

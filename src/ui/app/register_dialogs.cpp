@@ -6,6 +6,7 @@
 #include "data/klima.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/lyd/lyd_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/project_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
@@ -15,6 +16,7 @@
 #include "ui/database/klimasted_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 #include "ui/platform/qt_platform.h"
 
@@ -37,6 +39,7 @@ void RegisterDialogs() {
   Register<CVarmetapDlg, VarmeTapInputs>();
   Register<CIsolasjonDlg, IsolasjonEdit>();
   Register<CTilleggsutstyrDlg, TilleggsutstyrEdit>();
+  Register<CLydDlg, LydInputs>();
   Register<CKlimaDlg, ClimateChoice>();
   Register<CKlimastedDlg, CKlimasted>();
   Register<CEgendefDatabaseDlg, UserDatabaseLists>();
