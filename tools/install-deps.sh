@@ -2,13 +2,13 @@
 # Installs the Debian packages that building and testing KAV needs, when
 # they are missing. Only root installs; anyone else gets the command to run.
 #
-#   tools/install-deps.sh           compiler, CMake, Ninja, Qt 6, test libraries
+#   tools/install-deps.sh           compiler, CMake, Ninja, Qt 6 and lrelease, test libraries
 #   tools/install-deps.sh --fuzz    also clang, clang-format and the libFuzzer runtime
 set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build
-  qt6-base-dev fonts-liberation2 nlohmann-json3-dev
+  qt6-base-dev qt6-l10n-tools fonts-liberation2 nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb
 )

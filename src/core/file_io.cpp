@@ -6,8 +6,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
+
+#include "core/strings.h"
 
 namespace kav {
 namespace fs = std::filesystem;
@@ -18,10 +19,37 @@ void SetError(std::string* error, std::string text) {
 }
 }  // namespace
 
+std::string FileErrorText(int code) {
+  switch (code) {
+    case ENOENT:
+      return Str(ids::FileErrorNotFound);
+    case EACCES:
+    case EPERM:
+      return Str(ids::FileErrorNoAccess);
+    case EROFS:
+      return Str(ids::FileErrorReadOnly);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return Str(ids::FileErrorDiskFull);
+    case EISDIR:
+      return Str(ids::FileErrorIsFolder);
+    case ENOTDIR:
+      return Str(ids::FileErrorNotAFolder);
+    case ENAMETOOLONG:
+      return Str(ids::FileErrorNameTooLong);
+    case EIO:
+      return Str(ids::FileErrorDevice);
+    default:
+      return Substitute(Str(ids::FileErrorOther), {std::to_string(code)});
+  }
+}
+
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& path, std::string* error) {
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    SetError(error, std::strerror(errno));
+    SetError(error, FileErrorText(errno != 0 ? errno : ENOENT));
     return std::nullopt;
   }
   std::vector<std::uint8_t> bytes;
@@ -30,7 +58,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& path, std
     bytes.insert(bytes.end(), buffer, buffer + in.gcount());
   }
   if (in.bad()) {
-    SetError(error, "lesefeil");
+    SetError(error, Str(ids::FileErrorDevice));
     return std::nullopt;
   }
   return bytes;
@@ -45,7 +73,7 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
   std::string pattern = (directory / hidden).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) {
-    SetError(error, std::strerror(errno));
+    SetError(error, FileErrorText(errno));
     return false;
   }
   const fs::path temporary(pattern);
@@ -53,7 +81,7 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
     ::close(fd);
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    SetError(error, std::strerror(code));
+    SetError(error, FileErrorText(code));
     return false;
   };
   std::size_t written = 0;
@@ -79,14 +107,14 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
     const int code = errno;
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    SetError(error, std::strerror(code));
+    SetError(error, FileErrorText(code));
     return false;
   }
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
     const int code = errno;
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    SetError(error, std::strerror(code));
+    SetError(error, FileErrorText(code));
     return false;
   }
   return true;

@@ -8,6 +8,10 @@
 
 namespace kav {
 
+// Why a file operation failed, for an errno value, as a Norwegian phrase
+// ("filen eller mappen finnes ikke"): the system's own text is English.
+std::string FileErrorText(int code);
+
 // The whole file, or nothing when it cannot be opened or read; `error` then
 // says why.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path,

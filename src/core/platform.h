@@ -37,6 +37,12 @@ class Platform {
   // plain-text clipboard format holds it, ending with its NUL; a platform
   // whose clipboard takes strings without terminator drops it.
   virtual void SetClipboardText(const std::string& text) = 0;
+  // The same text, and beside it the same contents as HTML for the programs
+  // that take it (a table for spreadsheets). A platform without HTML on its
+  // clipboard puts the text alone.
+  virtual void SetClipboardTextAndHtml(const std::string& text, const std::string& /*html*/) {
+    SetClipboardText(text);
+  }
 };
 
 // The platform in use. Until one is installed, a silent one answers OK/Yes

@@ -46,6 +46,12 @@ bool ScriptedPlatform::ShowHelp(const std::string& topic) {
 
 void ScriptedPlatform::SetClipboardText(const std::string& text) {
   events.push_back({Kind::Clipboard, text, Icon::None, {}});
+  clipboardHtml.clear();
+}
+
+void ScriptedPlatform::SetClipboardTextAndHtml(const std::string& text, const std::string& html) {
+  events.push_back({Kind::Clipboard, text, Icon::None, {}});
+  clipboardHtml = html;
 }
 
 std::vector<std::string> ScriptedPlatform::Texts() const {

@@ -32,6 +32,7 @@ class ScriptedPlatform final : public Platform {
   int Choose(const ChoiceRequest& request) override;
   bool ShowHelp(const std::string& topic) override;
   void SetClipboardText(const std::string& text) override;
+  void SetClipboardTextAndHtml(const std::string& text, const std::string& html) override;
 
   // The texts of every event so far, in order.
   std::vector<std::string> Texts() const;
@@ -40,6 +41,8 @@ class ScriptedPlatform final : public Platform {
   std::vector<Event> events;
   std::deque<bool> answers;  // for OK/Cancel and Yes/No questions
   std::deque<int> choices;   // for choices
+  // The HTML last put on the clipboard beside its text.
+  std::string clipboardHtml;
   bool helpWorks = true;
 
  private:

@@ -447,6 +447,11 @@ inline constexpr int AbsorptionThicknessChanged = 61258;
 inline constexpr int AbsorptionThicknessMissing = 61259;
 inline constexpr int LabelUserThickness = 22273;
 inline constexpr int LabelAbsorption = 22274;
+// Reasons a sound-trap calculation is refused (CalculationNotPossible).
+inline constexpr int SoundTrapNoProduct = 22275;
+inline constexpr int SoundTrapNoFreeSection = 22276;
+inline constexpr int SoundTrapUnknownDuctType = 22277;
+inline constexpr int SoundTrapNotFinite = 22278;
 
 // Pages, header, footer and graphs
 inline constexpr int ProgramTitle = 61266;
@@ -479,5 +484,18 @@ inline constexpr int GettingStartedLine1 = 22804;
 inline constexpr int GettingStartedLine2 = 22805;
 inline constexpr int GettingStartedLine3 = 22806;
 inline constexpr int DontShowAtStartupOrNewCalculation = 22807;
+inline constexpr int DocumentSaveFailedNoOldFile = 22808;
+inline constexpr int RecentFileGone = 22809;
+// Why a file could not be read or written (the second part of the messages
+// above), for the errors of the file system.
+inline constexpr int FileErrorNotFound = 22810;
+inline constexpr int FileErrorNoAccess = 22811;
+inline constexpr int FileErrorReadOnly = 22812;
+inline constexpr int FileErrorDiskFull = 22813;
+inline constexpr int FileErrorIsFolder = 22814;
+inline constexpr int FileErrorNotAFolder = 22815;
+inline constexpr int FileErrorNameTooLong = 22816;
+inline constexpr int FileErrorDevice = 22817;
+inline constexpr int FileErrorOther = 22818;
 
 }  // namespace kav::ids

@@ -433,6 +433,10 @@ constexpr Entry kEntries[] = {
   {ids::AbsorptionThicknessMissing, "Tykkelsen %s mm finnes ikke for lydfelleplaten %s. For at beregningene i programmet skal fungere må du velge en av tykkelsene i dropplista under."},
   {ids::LabelUserThickness, "den egendefinerte tykkelsen"},
   {ids::LabelAbsorption, "lyddempingen"},
+  {ids::SoundTrapNoProduct, "det er ikke valgt noe absorpsjonsprodukt med tykkelse"},
+  {ids::SoundTrapNoFreeSection, "kanalen har ikke noe fritt tverrsnitt innenfor foringen (den frie dimensjonen må være større enn to ganger isolasjonstykkelsen)"},
+  {ids::SoundTrapUnknownDuctType, "kanaltypen er ukjent"},
+  {ids::SoundTrapNotFinite, "et mål, en tykkelse eller en absorpsjonskoeffisient gir ingen endelig verdi"},
   // Pages, header, footer and graphs
   {ids::ProgramTitle, "KAV Beregningsprogram for teknisk isolasjon"},
   {ids::ProgramVersionLine, "Programversjon : %.2f"},
@@ -463,6 +467,17 @@ constexpr Entry kEntries[] = {
   {ids::GettingStartedLine2, "2. Deretter klikker du på \"Rediger inndata\" for å legge inn data for beregningen"},
   {ids::GettingStartedLine3, "3. Generell informasjon om programmet og dets funksjoner finnes ved å bruke hjelpeknappen."},
   {ids::DontShowAtStartupOrNewCalculation, "Ikke vis denne dialogboksen ved oppstart/start ny beregning"},
+  {ids::DocumentSaveFailedNoOldFile, "Kan ikke lagre filen %1 (%2)."},
+  {ids::RecentFileGone, "Filen %1 finnes ikke lenger. Den er tatt ut av listen over sist brukte dokumenter."},
+  {ids::FileErrorNotFound, "filen eller mappen finnes ikke"},
+  {ids::FileErrorNoAccess, "du har ikke tilgang"},
+  {ids::FileErrorReadOnly, "disken er skrivebeskyttet"},
+  {ids::FileErrorDiskFull, "disken er full"},
+  {ids::FileErrorIsFolder, "navnet er en mappe"},
+  {ids::FileErrorNotAFolder, "en del av stien er ikke en mappe"},
+  {ids::FileErrorNameTooLong, "navnet er for langt"},
+  {ids::FileErrorDevice, "lese- eller skrivefeil på disken"},
+  {ids::FileErrorOther, "systemfeil nummer %1"},
 };
 // clang-format on
 

@@ -121,9 +121,13 @@ bool CKavDoc::Open(const std::filesystem::path& path) {
 bool CKavDoc::Save(const std::filesystem::path& path) {
   CArchive ar(path.filename().string());
   Serialize(ar);
+  // The message says the old file is unchanged only when there is one.
+  std::error_code ignored;
+  const bool hadFile = std::filesystem::exists(path, ignored);
   std::string error;
   if (!WriteFileAtomically(path, ar.Bytes(), &error)) {
-    ShowMessage(Substitute(Str(ids::DocumentSaveFailed), {path.string(), error}), Icon::Stop);
+    const int message = hadFile ? ids::DocumentSaveFailed : ids::DocumentSaveFailedNoOldFile;
+    ShowMessage(Substitute(Str(message), {path.string(), error}), Icon::Stop);
     return false;
   }
   path_ = path;

@@ -1,6 +1,7 @@
 #include "output/graph.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/strings.h"
@@ -8,6 +9,11 @@
 #include "output/text_form.h"
 
 namespace kav {
+namespace {
+
+constexpr int kMaxTicks = 1000;
+
+}  // namespace
 
 void CGraph::SetUp(float left, float top, float width, float height, int titleId, int yLabelId,
                    int xLabelId, std::span<const int> curveIds, std::span<const Colour> colours,
@@ -113,7 +119,8 @@ DevicePoint CGraph::PositionOf(float x, float y) const {
 // Points, zero and ticks follow the layout and the ranges; without usable
 // ranges there is nothing to place.
 void CGraph::Place() {
-  const bool ranged = xMax_ > xMin_ && yMax_ > yMin_;
+  const bool ranged = xMax_ > xMin_ && yMax_ > yMin_ && std::isfinite(xMax_ - xMin_) &&
+                      std::isfinite(yMax_ - yMin_);
   for (int i = 0; i < CurveCount(); ++i) {
     CKurve& curve = CurveAt(i);
     curve.positions_.clear();
@@ -141,7 +148,10 @@ std::vector<GraphTick> CGraph::MakeTicks(bool vertical) {
   float& step = vertical ? yStep_ : xStep_;
   int count = 0;
   if (fixedScale_) {
-    if (step > 0.0f) count = static_cast<int>((max - min) / step);
+    // A step far too small for the range would give more ticks than any
+    // plot can show: no more than kMaxTicks.
+    const float steps = step > 0.0f ? (max - min) / step : 0.0f;
+    count = steps < static_cast<float>(kMaxTicks) ? static_cast<int>(steps) : kMaxTicks;
   } else {
     const int spacing = vertical ? 2 * lineHeight_ : 6 * charWidth_;
     if (spacing > 0) count = (vertical ? plotHeight_ : plotWidth_) / spacing;

@@ -4,6 +4,7 @@
 
 #include "core/strings.h"
 #include "output/page_layout.h"
+#include "output/table_html.h"
 #include "output/text_form.h"
 
 namespace kav {
@@ -239,8 +240,14 @@ std::string CTabell::FormatAsText() const {
   return text;
 }
 
+std::string CTabell::FormatAsHtml() const {
+  std::vector<std::vector<std::string>> rows = Rows();
+  rows.insert(rows.begin(), Headings());
+  return TableAsHtml(rows);
+}
+
 void CTabell::CopyToClipboard() {
-  PutOnClipboard(FormatAsText());
+  PutOnClipboard(FormatAsText(), FormatAsHtml());
 }
 
 void CTabell::WriteText(std::string& out) {

@@ -73,6 +73,9 @@ class CTabell : public CGraphicsItem {
   void DrawRules(Device& device, const DeviceRect& drawn);
   // The tab-separated text form, without a terminating NUL.
   std::string FormatAsText() const;
+  // The HTML form for spreadsheets (output/table_html.h).
+  std::string FormatAsHtml() const;
+  // Puts both forms on the clipboard.
   void CopyToClipboard() override;
   void WriteText(std::string& out) override;
   void BeginDevice(Device& device) override;

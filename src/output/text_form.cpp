@@ -47,9 +47,11 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
 }
 
 void PutOnClipboard(const std::string& text) {
-  std::string clipboard = text;
-  clipboard += '\0';
-  CurrentPlatform().SetClipboardText(clipboard);
+  CurrentPlatform().SetClipboardText(text + '\0');
+}
+
+void PutOnClipboard(const std::string& text, const std::string& html) {
+  CurrentPlatform().SetClipboardTextAndHtml(text + '\0', html);
 }
 
 }  // namespace kav

@@ -18,5 +18,7 @@ std::string LastChars(const std::string& text, std::size_t count);
 void AppendPadded(std::string& out, std::string_view text, std::size_t width);
 // Puts the text on the clipboard as plain text, with its terminating NUL.
 void PutOnClipboard(const std::string& text);
+// The same, with the HTML form beside it.
+void PutOnClipboard(const std::string& text, const std::string& html);
 
 }  // namespace kav

@@ -156,7 +156,25 @@ TEST_F(KavDocTest, FailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
 TEST_F(KavDocTest, MissingFileIsReported) {
   EXPECT_FALSE(doc_->Open(dir_ / "absent.kav"));
   ASSERT_EQ(platform_.events.size(), 1u);
-  EXPECT_NE(platform_.Texts()[0].find("absent.kav"), std::string::npos);
+  EXPECT_EQ(platform_.Texts()[0], "Kan ikke åpne filen " + (dir_ / "absent.kav").string() +
+                                      " (filen eller mappen finnes ikke).");
+}
+
+TEST_F(KavDocTest, SaveFailuresAreToldInNorwegianAndNameAnOldFileOnlyWhenThereIsOne) {
+  // A new account has no Documents folder.
+  const fs::path nowhere = dir_ / "Documents" / "NyFil.kav";
+  EXPECT_FALSE(doc_->Save(nowhere));
+  ASSERT_EQ(platform_.events.size(), 1u);
+  EXPECT_EQ(platform_.Texts()[0],
+            "Kan ikke lagre filen " + nowhere.string() + " (filen eller mappen finnes ikke).");
+
+  platform_.Clear();
+  const fs::path folder = dir_ / "folder.kav";
+  fs::create_directories(folder / "inside");
+  EXPECT_FALSE(doc_->Save(folder));
+  ASSERT_EQ(platform_.events.size(), 1u);
+  EXPECT_EQ(platform_.Texts()[0], "Kan ikke lagre filen " + folder.string() +
+                                      " (navnet er en mappe). Den gamle filen er ikke endret.");
 }
 
 TEST_F(KavDocTest, TextExportToAnUnwritablePlaceTellsTheUser) {

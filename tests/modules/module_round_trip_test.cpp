@@ -109,7 +109,7 @@ class RoundTripTest : public ModuleTest {
   void Change(CLydModul& m) {
     m.AbsorptionProduct = &Absorb();
     m.AbsorptionThickness = Absorb().AbsorptionThicknesses[1];
-    m.DuctType = 2;
+    m.DuctType = code::DuctType::TopAndBottom;
     m.OwnName = "Plate";
     m.OwnAbsorption[5] = 0.5f;
     m.ResultsValid = 1;
@@ -146,9 +146,9 @@ class RoundTripTest : public ModuleTest {
     EXPECT_EQ(read.ResultsValid, module.ResultsValid);
     // Modules whose calculation exists show results when they were stored
     // with them; the others show nothing and keep the flag.
-    constexpr bool calculates = std::is_same_v<Module, CVarmeTapModul> ||
-                                std::is_same_v<Module, CUtvendigKondensModul> ||
-                                std::is_same_v<Module, CInnvendigKondensModul>;
+    constexpr bool calculates =
+        std::is_same_v<Module, CVarmeTapModul> || std::is_same_v<Module, CUtvendigKondensModul> ||
+        std::is_same_v<Module, CInnvendigKondensModul> || std::is_same_v<Module, CLydModul>;
     EXPECT_EQ(PageList(Module::kPage).empty(), !(calculates && read.ResultsValid));
     EXPECT_EQ(Written([&](CArchive& ar) { read.Serialize(ar); }), first);
     EXPECT_TRUE(platform.events.empty()) << platform.Texts().front();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,17 @@ TEST_F(GraphTest, FixedStepCountsWholeStepsAndLabelsFromTheSecondTick) {
   EXPECT_EQ(labels, (std::vector<std::string>{"", "1", "2", "3", "4"}));
   EXPECT_EQ(ticks[0].position, kPlotBottom);
   EXPECT_EQ(ticks[1].position, kPlotBottom - static_cast<int>(236.0f / 5.83f));
+}
+
+TEST_F(GraphTest, TicksAreBoundedAndAnInfiniteRangePlacesNothing) {
+  // 4·10²⁰ dB/m in steps of 10 would be 4·10¹⁹ ticks.
+  graph.SetScale(250.0f, 10.0f, 1, 1);
+  graph.SetData(0.0f, 0.0f, 4250.0f, 4e20f, {});
+  EXPECT_EQ(graph.YTicks().size(), 1000u);
+  EXPECT_EQ(graph.XTicks().size(), 17u);
+  graph.SetData(0.0f, 0.0f, 4250.0f, std::numeric_limits<float>::infinity(), {});
+  EXPECT_TRUE(graph.YTicks().empty());
+  EXPECT_TRUE(graph.XTicks().empty());
 }
 
 TEST_F(GraphTest, LabelEveryNthTick) {

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/scripted_platform.h"
 #include "core/strings.h"
+#include "output/table_html.h"
 #include "page_fixture.h"
 
 namespace kav {
@@ -181,6 +183,52 @@ TEST_F(TabellTextTest, ExportAppendsAnEmptyLineAfterTheTable) {
   std::string out = "before\n";
   table.WriteText(out);
   EXPECT_EQ(out, std::string("before\n") + kExpected + "\n\n");
+}
+
+// --- HTML form for spreadsheets -----------------------------------------
+
+TEST(TableHtmlTest, ANumberIsSplitFromItsUnitOnlyWhenItStartsTheCellBeforeASpace) {
+  const auto split = [](const std::string& cell) {
+    const std::optional<NumberWithUnit> value = SplitNumber(cell);
+    return value ? value->number + "|" + value->unit : std::string("text");
+  };
+  EXPECT_EQ(split("42.0 mm"), "42.0|mm");
+  EXPECT_EQ(split("-3.5 °C"), "-3.5|°C");
+  EXPECT_EQ(split("1000 W/m²"), "1000|W/m²");
+  EXPECT_EQ(split("7"), "7|");
+  EXPECT_EQ(split(".5 m"), ".5|m");
+  for (const char* text : {"", "-", "Rør", "2x25 mm", "1.2.3", "12 ", "inf", "- 3"}) {
+    EXPECT_EQ(split(text), "text") << text;
+  }
+}
+
+TEST_F(TabellTest, TheHtmlFormHasNumbersWithTheirUnitsBesideThem) {
+  constexpr int headings[] = {ids::FmtNumber1, ids::Yes, ids::No};  // "%.1f", "Ja", "Nei"
+  const std::vector<std::string> labels = {"Temperatur <inne>", "Produkt"};
+  const std::vector<std::string> texts = {"27.2 °C", "Lang & smal", "-3 °C", "Rør 2.5"};
+  table.SetUp(0.0f, 0.0f, 1.0f, 1.0f, "%.1f", headings, {}, {}, 0.0f);
+  table.FillLabelledTexts(headings, labels, texts);
+  const std::string html = table.FormatAsHtml();
+  const auto row = [&html](int index) {
+    std::size_t at = 0;
+    for (int i = 0; i <= index; ++i) at = html.find("<tr>", at + 1);
+    return html.substr(at, html.find("</tr>", at) - at);
+  };
+  // The first value column holds a number: two cells under its heading.
+  EXPECT_EQ(row(0), "<tr><th>%.1f</th><th colspan=\"2\">Ja</th><th>Nei</th>");
+  EXPECT_EQ(row(1),
+            "<tr><td>Temperatur &lt;inne&gt;</td>"
+            "<td x:num=\"27.2\" sdval=\"27.2\" sdnum=\"1033;\">27,2</td><td>°C</td>"
+            "<td>Lang &amp; smal</td>");
+  EXPECT_EQ(row(2),
+            "<tr><td>Produkt</td><td x:num=\"-3\" sdval=\"-3\" sdnum=\"1033;\">-3</td>"
+            "<td>°C</td><td>Rør 2,5</td>");
+
+  ScriptedPlatform platform;
+  table.CopyToClipboard();
+  ASSERT_EQ(platform.events.size(), 1u);
+  EXPECT_EQ(platform.events[0].text, table.FormatAsText() + '\0');
+  EXPECT_EQ(platform.clipboardHtml, html);
 }
 
 // --- Drawing -----------------------------------------------------------

@@ -156,6 +156,31 @@ TEST_F(ProgramsTest, JsonResultsAreTheTablesNumbersWithUnits) {
   EXPECT_NEAR(r3["bare_heat_loss"]["value"].get<double>(), cell(table3, 4, 1), 0.05);
 }
 
+// The sound trap: the attenuation of every band as a record of "bands",
+// the same numbers in the result table and in the graph.
+TEST_F(ProgramsTest, JsonResultsOfTheSoundTrapHaveOneRecordPerBand) {
+  const fs::path example = fs::path(EXAMPLES_DIR) / "lydfelle-rektangulaer-kanal.kav";
+  const Outcome run = Shell(Kavcalc("--format json " + example.string()));
+  ASSERT_EQ(run.status, 0);
+  const nlohmann::json page = nlohmann::json::parse(run.out);
+  EXPECT_EQ(page["page"], 6);
+  const nlohmann::json& results = page["results"];
+  EXPECT_EQ(results["acoustic_cross_dimension"]["value"], 300.0);
+  ASSERT_EQ(results["bands"].size(), 6u);
+  const nlohmann::json& band = results["bands"][3];
+  EXPECT_EQ(band["frequency"]["value"], 1000.0);
+  EXPECT_EQ(band["attenuation"]["unit"], "dB/m");
+  for (const auto& item : page["items"]) {
+    if (item["kind"] == "graph") {
+      EXPECT_EQ(item["curves"][0]["points"][3][1].get<float>(),
+                band["attenuation"]["value"].get<float>());
+    }
+    if (item["kind"] == "table" && item["headings"][1] == "Resultater") {
+      EXPECT_EQ(item["rows"][3][1], "9.6 dB/m");
+    }
+  }
+}
+
 TEST_F(ProgramsTest, AllPagesComeInModuleOrder) {
   const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-flate.kav";
   const Outcome run = Shell(Kavcalc("--all --format json " + example.string()));

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path out(argv[2]);
   std::vector<examples::Example> all = examples::HeatLossExamples();
   for (examples::Example& example : examples::CondensationExamples()) all.push_back(example);
+  for (examples::Example& example : examples::SoundTrapExamples()) all.push_back(example);
   CKavDoc doc;
   for (const examples::Example& example : all) {
     doc.NewDocument();

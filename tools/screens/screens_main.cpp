@@ -1,16 +1,29 @@
 // kav_screens: renders the program's windows to PNG files, off screen, for
 // looking them over: the main window on each of the eight tabs with a
-// document open, each start-up window and dialog, and the input dialogs
-// with the open document's inputs.
+// document open, the "Fil" menu with recent documents, each start-up window
+// and dialog, Qt's own dialogs as the program shows them (files, the
+// question before a file is replaced, printing, page set-up, colours), and
+// the input dialogs with the open document's inputs.
 //
 //   kav_screens OUTDIR DOCUMENT.kav
 //
 // The settings and the data files are temporary copies; the user's own are
 // not touched.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
@@ -23,6 +36,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kav_doc.h"
+#include "modules/lyd/lyd_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -31,6 +45,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/new_doc_dlg.h"
 #include "ui/app/project_dlg.h"
+#include "ui/app/recent_files.h"
 #include "ui/app/title_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
@@ -40,11 +55,14 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
+#include "ui/platform/file_dialog.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/qt_settings.h"
+#include "ui/platform/qt_translation.h"
 #include "ui/platform/replacement_dlg.h"
 
 namespace {
@@ -96,6 +114,71 @@ bool SaveMainWindow(kav::CKavApp& app, const QDir& dir) {
     frame.UpdateTitle();
     ok = Save(frame, dir, QStringLiteral("main-%1-%2").arg(module).arg(kTabFiles[module])) && ok;
   }
+  return ok;
+}
+
+// The "Fil" menu as it drops down, with four recent documents.
+bool SaveFileMenu(kav::CMainFrame& frame, kav::Settings& settings, const QDir& dir) {
+  const QString home = QDir::homePath();
+  for (const char* name : {"KAV/Kulvert 2. etappe.kav", "KAV/Ventilasjon & kjøling.kav",
+                           "Dokumenter/Anbud 2024-117/Sykehjem Nordbyen, tekniske anlegg.kav",
+                           "KAV/Sykehjem Nordbyen.kav"}) {
+    kav::AddRecentFile(settings, home + QLatin1Char('/') + QString::fromUtf8(name));
+  }
+  frame.UpdateRecentFiles();
+  QMenu* menu = frame.menuBar()->actions().constFirst()->menu();
+  menu->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  const QString path = dir.filePath(QStringLiteral("menu-fil.png"));
+  const bool ok = menu->grab().save(path);
+  menu->hide();
+  std::printf("%s\n", qPrintable(path));
+  return ok;
+}
+
+// Qt's own dialogs, which the translation makes Norwegian: "Lagre som" on a
+// folder with documents in it, the question before a file is replaced, the
+// print, page set-up and colour dialogs.
+bool SaveQtDialogs(QWidget* parent, const QDir& dir, const QString& documents,
+                   const QString& example) {
+  QDir().mkpath(documents + QStringLiteral("/Tegninger"));
+  for (const char* name : {"Sykehjem Nordbyen.kav", "Kulvert 2. etappe.kav", "Svømmehall.kav"}) {
+    QFile::copy(example, documents + QLatin1Char('/') + QString::fromUtf8(name));
+  }
+  QFileDialog files(parent, QStringLiteral("Lagre som"), documents,
+                    QStringLiteral("KAVDok (*.kav)"));
+  files.setAcceptMode(QFileDialog::AcceptSave);
+  files.setDefaultSuffix(QStringLiteral("kav"));
+  files.setViewMode(QFileDialog::Detail);
+  kav::UseNorwegianFileList(files);
+  files.selectFile(QStringLiteral("NyFil.kav"));
+  files.resize(880, 460);
+  files.show();
+  // The folder is read in the background.
+  QElapsedTimer waited;
+  waited.start();
+  const auto* view = files.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+  while (view != nullptr && view->model()->rowCount(view->rootIndex()) < 4 &&
+         waited.elapsed() < 5000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  bool ok = Save(files, dir, QStringLiteral("qt-lagre-som"));
+
+  QMessageBox replace(QMessageBox::Warning, QStringLiteral("Lagre som"),
+                      QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                          .arg(QStringLiteral("Sykehjem Nordbyen.kav")),
+                      QMessageBox::Yes | QMessageBox::No, parent);
+  ok = Save(replace, dir, QStringLiteral("qt-erstatte")) && ok;
+
+  QPrinter printer;
+  printer.setOutputFileName(documents + QStringLiteral("/utskrift.pdf"));
+  QPrintDialog print(&printer, parent);
+  ok = Save(print, dir, QStringLiteral("qt-utskrift")) && ok;
+  QPrinter settingUp;
+  QPageSetupDialog setup(&settingUp, parent);
+  ok = Save(setup, dir, QStringLiteral("qt-sideoppsett")) && ok;
+  QColorDialog colours(QColor(230, 200, 120), parent);
+  ok = Save(colours, dir, QStringLiteral("qt-farger")) && ok;
   return ok;
 }
 
@@ -238,6 +321,32 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   return SaveCondensationDialogs(doc, parent, dir) && ok;
 }
 
+// The sound-trap dialog with the first absorption product of the shipped
+// data in a rectangular duct, and with the user's own product in a
+// circular one.
+bool SaveSoundTrapDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::LydInputs rectangular;
+  const auto& products = doc.Database().AbsorptionProducts;
+  if (!products.empty() && !products[0]->AbsorptionThicknesses.empty()) {
+    rectangular.AbsorptionProduct = products[0];
+    rectangular.AbsorptionThickness = products[0]->AbsorptionThicknesses[0];
+  }
+  rectangular.DuctWidth = 600.0f;
+  kav::CLydDlg rectangularDialog(rectangular, parent);
+  ok = Save(rectangularDialog, dir, QStringLiteral("lydfelle")) && ok;
+
+  kav::LydInputs circular;
+  circular.DuctType = kav::code::DuctType::Circular;
+  circular.Diameter = 250.0f;
+  circular.OwnValues = 1;
+  circular.OwnName = "Perforert innerrør med mineralull 25 mm";
+  circular.OwnThickness = 25.0f;
+  kav::CLydDlg circularDialog(circular, parent);
+  ok = Save(circularDialog, dir, QStringLiteral("lydfelle-egne-verdier")) && ok;
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -255,6 +364,11 @@ int main(int argc, char** argv) {
   });
   QApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
+  const std::unique_ptr<QTranslator> qtTexts = kav::UseNorwegianQtDialogs();
+  if (!qtTexts) {
+    std::fprintf(stderr, "kav_screens: cannot read %s\n", kav::QtTranslationFile().c_str());
+    return 1;
+  }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(dir.path())) {
     std::fprintf(stderr, "kav_screens: cannot create %s\n", argv[1]);
@@ -280,7 +394,11 @@ int main(int argc, char** argv) {
   settings.SetString("Settings", "HelpWindow", "Yes");
   settings.SetString("Settings", "NewDocWindow", "Yes");
 
-  const bool ok = SaveMainWindow(app, dir) && SaveDialogs(settings, &app.Frame(), dir) &&
-                  SaveInputDialogs(app.Document(), &app.Frame(), dir);
+  const bool ok = SaveMainWindow(app, dir) && SaveFileMenu(app.Frame(), settings, dir) &&
+                  SaveDialogs(settings, &app.Frame(), dir) &&
+                  SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
+                                QString::fromLocal8Bit(argv[2])) &&
+                  SaveInputDialogs(app.Document(), &app.Frame(), dir) &&
+                  SaveSoundTrapDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }

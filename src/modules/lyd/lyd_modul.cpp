@@ -1,6 +1,8 @@
 #include "modules/lyd/lyd_modul.h"
 
+#include <array>
 #include <memory>
+#include <utility>
 
 #include "core/platform.h"
 #include "core/string_ids.h"
@@ -9,6 +11,8 @@
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
 #include "modules/common/stored_reference.h"
+#include "modules/lyd/lyd_calculate.h"
+#include "modules/lyd/lyd_page.h"
 
 namespace kav {
 
@@ -54,6 +58,25 @@ void CLydModul::Reset() {
   static_cast<LydInputs&>(*this) = LydInputs();
   SetUpItems();
   ClearResults();
+}
+
+void CLydModul::Calculate() {
+  ClearResults();
+  CrossDimensionAbove430 = false;
+  CrossDimensionAbove200 = false;
+  SoundTrapResult result = CalculateSoundTrap(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) return;
+  CrossDimensionAbove430 = result.above430;
+  CrossDimensionAbove200 = result.above200;
+  FillSoundTrapPage(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CLydModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return SoundTrapValues(*LastResult);
 }
 
 int CLydModul::EditInput() {
@@ -111,13 +134,16 @@ void CLydModul::ReadThicknessRow(CArchive& ar) {
   ar.KeepAlive(std::move(stored));
 }
 
+void LydInputs::PictureColours(ColourRecord& colours) const {
+  if (UsesOwnValues() || AbsorptionProduct == nullptr) return;
+  colours.Add(kKeyYellow, AbsorptionProduct->InsulationColour);
+  colours.Add(kKeyOlive, AbsorptionProduct->SurfaceColour);
+}
+
 std::string CLydModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "KANALTYPEX1";
-  if (OwnValues == 0 && AbsorptionProduct != nullptr) {
-    colours.Add(kKeyYellow, AbsorptionProduct->InsulationColour);
-    colours.Add(kKeyOlive, AbsorptionProduct->SurfaceColour);
-  }
-  return NumberedPicture("KANALTYPE", DuctType);
+  PictureColours(colours);
+  return NumberedPicture("KANALTYPE", code::ToInt(DuctType));
 }
 
 void CLydModul::ShowResults() {
@@ -130,6 +156,7 @@ void CLydModul::ClearResults() {
   SetResultsShown({&InputTable, &ResultTable, &AttenuationGraph, &ValidityText, &Warning430Text,
                    &Warning200Text},
                   false);
+  LastResult.reset();
 }
 
 }  // namespace kav

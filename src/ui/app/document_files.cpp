@@ -8,8 +8,12 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "core/platform.h"
+#include "core/settings.h"
 #include "core/strings.h"
 #include "modules/kav_doc.h"
+#include "ui/app/recent_files.h"
+#include "ui/platform/file_dialog.h"
 
 namespace kav {
 namespace {
@@ -26,14 +30,20 @@ QString DocumentFilter() {
   return TemplatePart(3);
 }
 
+// The chosen file; empty when the user cancels.
+QString Chosen(QFileDialog& dialog) {
+  UseNorwegianFileList(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 QString ChooseSavePath(QWidget* parent, const QString& caption, const QString& filter,
                        const QString& suffix, const QString& suggested) {
   QFileDialog dialog(parent, caption, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);
   dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return Chosen(dialog);
 }
 
 SaveAnswer AskSave(QWidget* parent, const QString& name) {
@@ -61,8 +71,9 @@ FilePrompts DialogPrompts(QWidget* parent) {
   FilePrompts prompts;
   prompts.askSave = [parent](const QString& name) { return AskSave(parent, name); };
   prompts.openPath = [parent](const QString& directory) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Åpne"), directory,
-                                        DocumentFilter());
+    QFileDialog dialog(parent, QStringLiteral("Åpne"), directory, DocumentFilter());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
   };
   prompts.savePath = [parent](const QString& suggested) {
     return ChooseSavePath(parent, QStringLiteral("Lagre som"), DocumentFilter(),
@@ -86,9 +97,14 @@ DocumentFiles::DocumentFiles(CKavDoc& doc, FilePrompts prompts)
 
 QString DocumentFiles::DocumentDirectory() const {
   if (!doc_.PathName().empty()) {
-    return QString::fromStdString(doc_.PathName().parent_path().string());
+    const QString own = QString::fromStdString(doc_.PathName().parent_path().string());
+    if (QFileInfo(own).isDir()) return own;
   }
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString last = LastUsedFolder(CurrentSettings());
+  if (!last.isEmpty()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
 }
 
 bool DocumentFiles::SaveModified() {
@@ -111,20 +127,42 @@ bool DocumentFiles::Open() {
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
-  return doc_.Open(QFileInfo(path).absoluteFilePath().toStdString());
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (!doc_.Open(absolute.toStdString())) return false;
+  AddRecentFile(CurrentSettings(), absolute);
+  return true;
+}
+
+bool DocumentFiles::OpenRecent(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    RemoveRecentFile(CurrentSettings(), path);
+    ShowMessage(Substitute(Str(ids::RecentFileGone), {path.toStdString()}), Icon::Exclamation);
+    return false;
+  }
+  return OpenDropped(path);
+}
+
+bool DocumentFiles::OpenDropped(const QString& path) {
+  return SaveModified() && OpenPath(path);
+}
+
+bool DocumentFiles::SaveTo(const QString& path) {
+  if (!doc_.Save(path.toStdString())) return false;
+  AddRecentFile(CurrentSettings(), path);
+  return true;
 }
 
 bool DocumentFiles::Save() {
   if (doc_.PathName().empty()) return SaveAs();
-  return doc_.Save(doc_.PathName());
+  return SaveTo(QString::fromStdString(doc_.PathName().string()));
 }
 
 bool DocumentFiles::SaveAs() {
-  const QString suggested =
-      doc_.PathName().empty() ? QDir(DocumentDirectory()).filePath(DefaultName() + TemplatePart(4))
-                              : QString::fromStdString(doc_.PathName().string());
-  const QString path = prompts_.savePath(suggested);
-  return !path.isEmpty() && doc_.Save(path.toStdString());
+  const QString name = doc_.PathName().empty()
+                           ? DefaultName() + TemplatePart(4)
+                           : QString::fromStdString(doc_.PathName().filename().string());
+  const QString path = prompts_.savePath(QDir(DocumentDirectory()).filePath(name));
+  return !path.isEmpty() && SaveTo(path);
 }
 
 bool DocumentFiles::SaveResultsText() {

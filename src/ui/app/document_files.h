@@ -40,7 +40,14 @@ class DocumentFiles {
   // "Åpne...": asks to save first, then the file chosen; false when nothing
   // was opened.
   bool Open();
+  // Opens the file as it is (the command line); it goes first in the list
+  // of recent documents.
   bool OpenPath(const QString& path);
+  // A document from the list of recent documents, or dropped on the window:
+  // asks to save first, then opens it. A recent document that is gone is
+  // said to be so and taken out of the list, without the question.
+  bool OpenRecent(const QString& path);
+  bool OpenDropped(const QString& path);
   // "Lagre": under its name, or as "Lagre som" when it has none.
   bool Save();
   // "Lagre som...".
@@ -50,8 +57,12 @@ class DocumentFiles {
 
   void SetPrompts(FilePrompts prompts) { prompts_ = std::move(prompts); }
 
- private:
+  // The folder the file dialogs start in: the document's own, else the one
+  // last used, else the documents folder if there is one, else home.
   QString DocumentDirectory() const;
+
+ private:
+  bool SaveTo(const QString& path);
 
   CKavDoc& doc_;
   FilePrompts prompts_;

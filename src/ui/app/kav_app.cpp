@@ -11,6 +11,7 @@
 #include "modules/kav_doc.h"
 #include "output/page_layout.h"
 #include "ui/app/about_dlg.h"
+#include "ui/app/kav_view.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/new_doc_dlg.h"
 #include "ui/app/page_printer.h"
@@ -73,8 +74,7 @@ void CKavApp::InitInstance(const QString& documentPath) {
   ShowGettingStarted();
 
   if (!documentPath.isEmpty()) {
-    frame_->Files().OpenPath(documentPath);
-    frame_->UpdateTitle();
+    frame_->OpenDocument(documentPath);
     return;
   }
   if (SwitchIsOn(settings_, kHelpWindowKey)) ShowWelcome();
@@ -85,7 +85,10 @@ void CKavApp::ExitInstance() {
 }
 
 void CKavApp::NewDocument() {
+  // The selected table loses its mark while it is still there.
+  frame_->View().ClearSelection();
   doc_->NewDocument();
+  frame_->View().StartAtTop();
   frame_->UpdateTitle();
 }
 

@@ -1,14 +1,14 @@
 // kav: the desktop program. An optional argument names a document to open.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <clocale>
+#include <cstdio>
+#include <memory>
 
 #include "ui/app/app_icons.h"
 #include "ui/app/kav_app.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/qt_settings.h"
+#include "ui/platform/qt_translation.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,11 +20,11 @@ int main(int argc, char** argv) {
   // The program's texts and numbers have a decimal point; QApplication took
   // the user's locale for printf.
   std::setlocale(LC_NUMERIC, "C");
-  // Qt's own dialogs (files, printing) in Norwegian.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::NorwegianBokmal), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
+  // Qt's own dialogs (files, printing, colours, buttons) in Norwegian.
+  const std::unique_ptr<QTranslator> qtTexts = kav::UseNorwegianQtDialogs();
+  if (!qtTexts) {
+    std::fprintf(stderr, "kav: kan ikke lese %s; Qts egne dialoger blir på engelsk\n",
+                 kav::QtTranslationFile().c_str());
   }
 
   kav::QtPlatform platform;

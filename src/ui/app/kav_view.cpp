@@ -67,6 +67,18 @@ void CKavView::OnUpdate() {
   viewport()->update();
 }
 
+void CKavView::ClearSelection() {
+  if (CGraphicsItem* item = SelectedItem()) item->Selected = false;
+  SetSelection(nullptr);
+  viewport()->update();
+}
+
+void CKavView::StartAtTop() {
+  ClearSelection();
+  hot_ = false;
+  ScrollTo({0, 0});
+}
+
 DevicePoint CKavView::ScrollPosition() const {
   return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }

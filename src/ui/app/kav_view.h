@@ -24,6 +24,12 @@ class CKavView final : public QAbstractScrollArea {
   // longer on the page is dropped.
   void OnUpdate();
 
+  // Nothing selected, the item that was no longer marked.
+  void ClearSelection();
+  // A new or opened document: nothing selected and the top left corner of
+  // its page in view.
+  void StartAtTop();
+
   // The scroll position: the page point at the view's top left corner.
   DevicePoint ScrollPosition() const;
   void ScrollTo(DevicePoint position);

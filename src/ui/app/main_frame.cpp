@@ -3,18 +3,25 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/module_table.h"
+#include "core/settings.h"
 #include "core/strings.h"
 #include "modules/kav_doc.h"
 #include "output/page_layout.h"
 #include "ui/app/app_icons.h"
 #include "ui/app/kav_view.h"
+#include "ui/app/recent_files.h"
 
 namespace kav {
 namespace {
@@ -27,6 +34,19 @@ QAction* NewAction(QObject* parent, const QString& name, const char* text,
   return action;
 }
 
+// The first local ".kav" file among the dropped ones; empty when there is none.
+QString DroppedDocument(const QMimeData* data) {
+  if (data == nullptr) return {};
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("kav"), Qt::CaseInsensitive) == 0) {
+      return path;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CKavDoc& doc, QWidget* parent)
@@ -37,8 +57,10 @@ CMainFrame::CMainFrame(CKavDoc& doc, QWidget* parent)
       files_(doc, DialogPrompts(this)) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowIcon(AppIcon());
+  setAcceptDrops(true);
   CreateActions();
   CreateMenus();
+  UpdateRecentFiles();
   CreateToolBar();
   CreateTabs();
 
@@ -121,7 +143,8 @@ void CMainFrame::CreateActions() {
     a.modules[static_cast<std::size_t>(module)] = action;
   }
 
-  connect(a.fileOpen, &QAction::triggered, this, [this] { Run([this] { files_.Open(); }); });
+  connect(a.fileOpen, &QAction::triggered, this,
+          [this] { RunOpen([this] { return files_.Open(); }); });
   connect(a.fileSave, &QAction::triggered, this, [this] { Run([this] { files_.Save(); }); });
   connect(a.fileSaveAs, &QAction::triggered, this, [this] { Run([this] { files_.SaveAs(); }); });
   connect(a.saveResults, &QAction::triggered, this, [this] { files_.SaveResultsText(); });
@@ -147,14 +170,14 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
   const FrameActions& a = actions_;
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Fil"));
-  file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
-  file->addSeparator();
-  file->addAction(a.saveResults);
-  file->addSeparator();
-  file->addActions({a.print, a.printPreview, a.printSetup});
-  file->addSeparator();
-  file->addAction(a.exit);
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Fil"));
+  fileMenu_->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(a.saveResults);
+  fileMenu_->addSeparator();
+  fileMenu_->addActions({a.print, a.printPreview, a.printSetup});
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(a.exit);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Rediger"));
   edit->addActions({a.copyText, a.copyPicture});
@@ -243,6 +266,61 @@ void CMainFrame::UpdateTitle() {
 void CMainFrame::Run(const std::function<void()>& command) {
   command();
   UpdateTitle();
+  UpdateRecentFiles();
+}
+
+bool CMainFrame::RunOpen(const std::function<bool()>& open) {
+  bool opened = false;
+  Run([&] {
+    opened = open();
+    if (opened) view_->StartAtTop();
+  });
+  return opened;
+}
+
+bool CMainFrame::OpenDocument(const QString& path) {
+  return RunOpen([this, &path] { return files_.OpenPath(path); });
+}
+
+void CMainFrame::UpdateRecentFiles() {
+  // An entry may be the one being triggered: it goes when control is back.
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    action->deleteLater();
+  }
+  recentActions_.clear();
+  const QStringList paths = RecentFiles(CurrentSettings());
+  if (paths.isEmpty()) {
+    if (recentSeparator_ != nullptr) recentSeparator_->setVisible(false);
+    return;
+  }
+  if (recentSeparator_ == nullptr) recentSeparator_ = fileMenu_->insertSeparator(actions_.exit);
+  recentSeparator_->setVisible(true);
+  for (int index = 0; index < paths.size(); ++index) {
+    const QString& path = paths[index];
+    auto* action = new QAction(RecentFileMenuText(index, path), this);
+    action->setObjectName(QStringLiteral("recentFile%1").arg(index + 1));
+    action->setStatusTip(path);
+    connect(action, &QAction::triggered, this,
+            [this, path] { RunOpen([this, &path] { return files_.OpenRecent(path); }); });
+    fileMenu_->insertAction(recentSeparator_, action);
+    recentActions_.push_back(action);
+  }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedDocument(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QString path = DroppedDocument(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // The question to save is a window of its own: it waits until the drop
+  // is over, so that the program the file came from is not held up.
+  QMetaObject::invokeMethod(
+      this, [this, path] { RunOpen([this, &path] { return files_.OpenDropped(path); }); },
+      Qt::QueuedConnection);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

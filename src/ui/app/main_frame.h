@@ -5,11 +5,13 @@
 // unsaved changes, and "KAV".
 #include <QMainWindow>
 #include <array>
+#include <vector>
 
 #include "ui/app/document_files.h"
 #include "ui/app/page_printer.h"
 
 class QAction;
+class QMenu;
 class QTabBar;
 class QToolBar;
 
@@ -56,6 +58,15 @@ class CMainFrame final : public QMainWindow {
   // The tab and the "Vis" entry of the module.
   void SelectTab(int module);
   void UpdateTitle();
+  // Opens the document (the command line), as "Åpne..." does after its
+  // dialog: the view at the top of the page, the document first among the
+  // recent ones.
+  bool OpenDocument(const QString& path);
+  // The recent documents in the "Fil" menu, above "Avslutt", as the
+  // settings hold them.
+  void UpdateRecentFiles();
+  // The entries of the recent documents in the "Fil" menu, newest first.
+  const std::vector<QAction*>& RecentFileActions() const { return recentActions_; }
 
  signals:
   // The user closes the window and the document may go; the window still
@@ -64,6 +75,10 @@ class CMainFrame final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A ".kav" file dropped on the window opens, after the question to save
+  // the document that is open.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateActions();
@@ -72,12 +87,17 @@ class CMainFrame final : public QMainWindow {
   void CreateTabs();
   // Runs a document command and shows the document's state afterwards.
   void Run(const std::function<void()>& command);
+  // Runs a command that may open a document; one that did starts at the top.
+  bool RunOpen(const std::function<bool()>& open);
 
   CKavDoc& doc_;
   FrameActions actions_;
   CKavView* view_;
   QTabBar* tabs_;
   QToolBar* toolbar_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  std::vector<QAction*> recentActions_;
+  QAction* recentSeparator_ = nullptr;
   DocumentFiles files_;
   PagePrinter printer_;
 };

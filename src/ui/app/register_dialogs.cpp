@@ -7,6 +7,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/lyd/lyd_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -19,6 +20,7 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -43,6 +45,7 @@ void RegisterDialogs() {
   Register<CVarmetapDlg, VarmeTapInputs>();
   Register<CIsolasjonDlg, IsolasjonEdit>();
   Register<CTilleggsutstyrDlg, TilleggsutstyrEdit>();
+  Register<CLydDlg, LydInputs>();
   Register<CKlimaDlg, ClimateChoice>();
   Register<CKlimastedDlg, CKlimasted>();
   Register<CEgendefDatabaseDlg, UserDatabaseLists>();

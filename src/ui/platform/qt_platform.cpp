@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "core/strings.h"
@@ -92,10 +93,25 @@ bool QtPlatform::ShowHelp(const std::string& topic) {
   return Help().ShowTopic(topic);
 }
 
-void QtPlatform::SetClipboardText(const std::string& text) {
+namespace {
+
+QString WithoutNul(const std::string& text) {
   std::string plain = text;
   if (!plain.empty() && plain.back() == '\0') plain.pop_back();
-  QGuiApplication::clipboard()->setText(QString::fromStdString(plain));
+  return QString::fromStdString(plain);
+}
+
+}  // namespace
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(WithoutNul(text));
+}
+
+void QtPlatform::SetClipboardTextAndHtml(const std::string& text, const std::string& html) {
+  auto* data = new QMimeData;
+  data->setText(WithoutNul(text));
+  data->setHtml(QString::fromStdString(html));
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 HelpViewer& QtPlatform::Help() {

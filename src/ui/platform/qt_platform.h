@@ -27,6 +27,7 @@ class QtPlatform final : public Platform {
   // The text ends with the NUL of the plain-text clipboard format; Qt's
   // clipboard takes it without.
   void SetClipboardText(const std::string& text) override;
+  void SetClipboardTextAndHtml(const std::string& text, const std::string& html) override;
 
   // The help viewer, created when first needed.
   HelpViewer& Help();

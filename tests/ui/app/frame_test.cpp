@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "core/scripted_platform.h"
+#include "frame_fixture.h"
 #include "modules/kav_doc.h"
 #include "output/graphics_item.h"
 #include "output/header.h"
@@ -40,47 +41,6 @@ std::vector<std::string> Texts(const QList<QAction*>& actions) {
   }
   return texts;
 }
-
-class FrameTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    settings_->SetString("Settings", "HelpWindow", "No");
-    settings_->SetString("Settings", "NewDocWindow", "No");
-    app_.InitInstance();
-    FilePrompts prompts;
-    prompts.askSave = [this](const QString& name) {
-      asked.push_back(name);
-      return answer;
-    };
-    prompts.openPath = [this](const QString&) {
-      ++openAsked;
-      return openPath;
-    };
-    prompts.savePath = [this](const QString& suggested) {
-      suggestedSave = suggested;
-      return savePath;
-    };
-    prompts.textPath = [this](const QString&) { return textPath; };
-    Frame().Files().SetPrompts(std::move(prompts));
-  }
-
-  CMainFrame& Frame() { return app_.Frame(); }
-  CKavDoc& Doc() { return app_.Document(); }
-  const FrameActions& Actions() { return Frame().Actions(); }
-
-  UiEnvironment env_;
-  ScriptedPlatform platform_;
-  std::unique_ptr<QtSettings> settings_ = env_.MakeSettings();
-  CKavApp app_{*settings_};
-
-  std::vector<QString> asked;
-  SaveAnswer answer = SaveAnswer::Cancel;
-  int openAsked = 0;
-  QString openPath;
-  QString savePath;
-  QString suggestedSave;
-  QString textPath;
-};
 
 TEST_F(FrameTest, TheMenusHoldEveryCommand) {
   const QList<QAction*> menus = Frame().menuBar()->actions();
@@ -260,6 +220,9 @@ TEST_F(FrameTest, ACopyOfAClickedTableGoesToTheClipboard) {
   EXPECT_EQ(platform_.events[0].kind, ScriptedPlatform::Kind::Clipboard);
   EXPECT_EQ(platform_.events[0].text,
             static_cast<const CTabell*>(*table)->FormatAsText() + std::string(1, '\0'));
+  // Beside the text, the table for spreadsheets: numbers apart from their units.
+  EXPECT_EQ(platform_.clipboardHtml, static_cast<const CTabell*>(*table)->FormatAsHtml());
+  EXPECT_NE(platform_.clipboardHtml.find(" x:num=\""), std::string::npos);
 
   // Another module's page: nothing selected there.
   Actions().modules[1]->trigger();

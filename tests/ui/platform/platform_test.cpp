@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
 
 #include "ui/platform/help_viewer.h"
@@ -99,6 +100,14 @@ TEST_F(QtPlatformTest, TheClipboardGetsTheTextWithoutItsNul) {
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Tykkelse\t50.0\n"));
   platform_.SetClipboardText("uten");
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("uten"));
+
+  // A table: the same text, and HTML beside it for spreadsheets.
+  platform_.SetClipboardTextAndHtml(std::string("Tykkelse\t50,0\n") + '\0',
+                                    "<table><tr><td>Tykkelse</td></tr></table>");
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text(), QStringLiteral("Tykkelse\t50,0\n"));
+  EXPECT_EQ(data->html(), QStringLiteral("<table><tr><td>Tykkelse</td></tr></table>"));
 }
 
 TEST_F(QtPlatformTest, HelpShowsBundledPagesAndSaysWhenItCannot) {
