@@ -62,9 +62,11 @@ Notice Question(int id, std::string text, Notice::Buttons buttons) {
   return {id, std::move(text), Icon::Exclamation, buttons};
 }
 
-}  // namespace
-
-int FlowingMediumInputError(const KanalTempInputs& in) {
+// Why the inputs cannot be calculated (a reason of CalculationNotPossible),
+// or 0: codes out of range, no positive dimension, thickness (also the free
+// width inside a lined duct), flow or medium properties, a humidity the dew
+// point is not defined for.
+int InputError(const KanalTempInputs& in) {
   if (code::ToInt(in.RunType) < 0 || code::ToInt(in.RunType) > 3) {
     return ids::ReasonUnknownDuctCode;
   }
@@ -82,13 +84,15 @@ int FlowingMediumInputError(const KanalTempInputs& in) {
   return 0;
 }
 
+}  // namespace
+
 FlowingMediumResult CalculateFlowingMedium(const KanalTempInputs& in, const Ask& ask) {
   if (in.Segments.empty()) {
     FlowingMediumResult r;
     r.outcome.Fail(ids::SegmentListEmpty, Str(ids::SegmentListEmpty), Icon::Exclamation);
     return r;
   }
-  if (const int reason = FlowingMediumInputError(in)) return Refused(reason);
+  if (const int reason = InputError(in)) return Refused(reason);
 
   FlowingMediumResult r;
   r.ducts = code::CarriesAir(in.RunType);

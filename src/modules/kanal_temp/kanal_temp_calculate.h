@@ -12,10 +12,4 @@ namespace kav {
 
 FlowingMediumResult CalculateFlowingMedium(const KanalTempInputs& in, const Ask& ask);
 
-// Why the inputs cannot be calculated (a reason of CalculationNotPossible),
-// or 0: codes out of range, no positive dimension, flow or medium
-// properties, an insulated layer without thickness, a lining that fills
-// the duct, a humidity the dew point is not defined for.
-int FlowingMediumInputError(const KanalTempInputs& in);
-
 }  // namespace kav

@@ -96,7 +96,7 @@ class CSegment final : public CListItem, public SegmentInputs {
   float MaxProductTemperature() const;
   // The segment from the inlet temperature tin (°C) of its medium, of
   // density (kg/m³) and heat capacity (J/kgK) for a liquid; air in ducts.
-  // Pure: the inputs must have been checked (FlowingMediumInputError).
+  // Pure; the run checks the inputs before.
   SegmentResult CalculateSegment(float tin, float density, float heatCapacity) const;
   // The outer surface of the insulation over the length (m²): of layer 1,
   // and over both layers.

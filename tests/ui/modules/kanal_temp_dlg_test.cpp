@@ -84,6 +84,13 @@ TEST_F(FlowingMediumDialogTest, AThreeSegmentPipeRunBuiltThroughTheDialogs) {
     EXPECT_EQ(dialog.NameField().text(), QStringLiteral("Segment 2"));
     EXPECT_EQ(Field(dialog, "diameter").text(), QStringLiteral("60.3"));
     dialog.Bare().setChecked(true);
+    QComboBox& surfaces = dialog.Bare().RowBox();
+    ASSERT_GT(surfaces.count(), 0);
+    Choose(surfaces, surfaces.itemText(0).toStdString());
+    const auto* surface = static_cast<const COverflate*>(dialog.Bare().Row());
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(dialog.Bare().EmissivityField().text().toStdString(),
+              FormatRaw("%.2f", static_cast<double>(surface->Emissivity)));
     dialog.Bare().UserRadio().click();
     dialog.Bare().EmissivityField().setText(QStringLiteral("0.9"));
     dialog.accept();

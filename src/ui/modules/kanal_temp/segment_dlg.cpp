@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -157,6 +158,11 @@ CSegmentDlg::CSegmentDlg(CSegment& segment, QWidget* parent)
     connect(box, &QCheckBox::toggled, this, &CSegmentDlg::UpdateEnabling);
   }
   connect(bare_, &QGroupBox::toggled, this, &CSegmentDlg::UpdateEnabling);
+  connect(&bare_->RowBox(), &QComboBox::activated, this, [this] {
+    if (const auto* surface = static_cast<const COverflate*>(bare_->Row())) {
+      bare_->EmissivityField().SetValue(surface->Emissivity, "%.2f");
+    }
+  });
   connect(layer1_, &LayerButton::clicked, this, [this] { EditLayer(1); });
   connect(layer2_, &LayerButton::clicked, this, [this] { EditLayer(2); });
   name_->setFocus();
