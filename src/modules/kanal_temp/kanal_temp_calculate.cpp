@@ -117,7 +117,9 @@ FlowingMediumResult CalculateFlowingMedium(const KanalTempInputs& in, const Ask&
     t = s.outletTemperature;
     r.totalLoss += s.heatLoss;
     r.totalLength += segment->Length;
-    r.totalQuantity += s.quantity1 + s.quantity2;
+    // Row by row, as the quantity table lists them.
+    r.totalQuantity += s.quantity1;
+    if (segment->HasTwoLayers()) r.totalQuantity += s.quantity2;
     if (r.dewPointChecked && r.dewPoint > t &&
         ask(Question(ids::BelowDewPointAtSegmentOutlet,
                      FormatId(ids::BelowDewPointAtSegmentOutlet, segment->Name, t, r.dewPoint),

@@ -1,6 +1,6 @@
 // The flowing-media module: its page (the tables, their rows and their
-// placement over the page columns), its picture, the questions through the
-// platform, and the recalculation of a document saved with results.
+// placement over the page columns), the questions through the platform,
+// and the recalculation of a document saved with results.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -115,16 +115,6 @@ TEST_F(FlowingMediumModuleTest, AStoppedRunClearsThePage) {
   EXPECT_TRUE(m->Results().empty());
   ASSERT_EQ(platform.events.size(), 1u);
   EXPECT_EQ(platform.events[0].kind, ScriptedPlatform::Kind::OkCancel);
-}
-
-TEST_F(FlowingMediumModuleTest, PictureFollowsTheFirstSegment) {
-  ColourRecord colours;
-  EXPECT_EQ(m->PictureName(colours), "KANALRORX0");
-  m->Calculate();
-  EXPECT_EQ(m->PictureName(colours), "KANALROR2");
-  m->Segments[0]->Uninsulated = 1;
-  m->Calculate();
-  EXPECT_EQ(m->PictureName(colours), "KANALRORX2");
 }
 
 TEST_F(FlowingMediumModuleTest, ADocumentSavedWithResultsIsCalculatedWhenOpened) {
