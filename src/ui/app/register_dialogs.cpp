@@ -7,6 +7,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/lyd/lyd_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
@@ -20,6 +21,8 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/kanal_temp/kanal_temp_dlg.h"
+#include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
@@ -54,6 +57,8 @@ void RegisterDialogs() {
   Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
+  Register<CKanalTempDlg, KanalTempInputs>();
+  Register<CSegmentDlg, CSegment>();
 }
 
 }  // namespace kav
