@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <clocale>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "cli/page_json.h"
 #include "core/console_platform.h"
 #include "core/data_directory.h"
+#include "core/file_io.h"
 #include "core/platform.h"
 #include "modules/kav_doc.h"
 #include "output/page_layout.h"
@@ -34,15 +34,7 @@ std::vector<int> PagesToExport(const KavcalcOptions& options, const kav::CKavDoc
   return {options.page.value_or(doc.ActiveModule())};
 }
 
-std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages, ExportFormat format) {
-  if (format == ExportFormat::Text) {
-    std::string text;
-    for (int page : pages) {
-      doc.SetActiveModule(page);
-      text += doc.ResultsText();
-    }
-    return text;
-  }
+nlohmann::json ExportJson(kav::CKavDoc& doc, const std::vector<int>& pages) {
   nlohmann::json json = nlohmann::json::array();
   for (int page : pages) {
     doc.SetActiveModule(page);
@@ -51,8 +43,39 @@ std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages, ExportF
     if (!results.empty()) pageJson["results"] = kav::cli::ResultsJson(results);
     json.push_back(std::move(pageJson));
   }
-  const nlohmann::json& out = pages.size() == 1 && !json.empty() ? json[0] : json;
-  return out.dump(2) + "\n";
+  return pages.size() == 1 && !json.empty() ? nlohmann::json(json[0]) : json;
+}
+
+std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages) {
+  std::string text;
+  for (int page : pages) {
+    doc.SetActiveModule(page);
+    text += doc.ResultsText();
+  }
+  return text;
+}
+
+// Opens one document and adds its export to `text` or `json`; false (said
+// on stderr) when it cannot be opened, saved or printed.
+bool RunDocument(const KavcalcOptions& options, kav::CKavDoc& doc, const std::string& document,
+                 std::string& text, nlohmann::json& json) {
+  if (!doc.Open(document)) return false;
+  if (options.saveAs && !doc.Save(*options.saveAs)) return false;
+  const std::vector<int> pages = PagesToExport(options, doc);
+  if (options.pdf) {
+    const bool printed =
+        kav::PrintPagesToPdf(*options.pdf, pages, [&doc](int page) { doc.SetActiveModule(page); });
+    if (!printed) {
+      std::cerr << "kavcalc: kan ikke skrive PDF-filen " << *options.pdf << "\n";
+      return false;
+    }
+  }
+  if (options.format == ExportFormat::Text) {
+    text += ExportText(doc, pages);
+  } else {
+    json.push_back(ExportJson(doc, pages));
+  }
+  return true;
 }
 
 int Run(const KavcalcOptions& options) {
@@ -65,33 +88,35 @@ int Run(const KavcalcOptions& options) {
 
   kav::CKavDoc doc;
   doc.NewDocument();
-  if (!doc.Open(options.document)) return kExitFileError;
-  if (options.saveAs && !doc.Save(*options.saveAs)) return kExitFileError;
-
-  const std::vector<int> pages = PagesToExport(options, doc);
-  if (options.pdf) {
-    const bool printed =
-        kav::PrintPagesToPdf(*options.pdf, pages, [&doc](int page) { doc.SetActiveModule(page); });
-    if (!printed) {
-      std::cerr << "kavcalc: kan ikke skrive PDF-filen " << *options.pdf << "\n";
-      return kExitFileError;
-    }
+  std::string text;
+  nlohmann::json json = nlohmann::json::array();
+  bool allRead = true;
+  for (const std::string& document : options.documents) {
+    if (RunDocument(options, doc, document, text, json)) continue;
+    allRead = false;
+    // The list keeps one place per document: null for one that failed.
+    if (options.format == ExportFormat::Json) json.push_back(nullptr);
   }
+  if (options.documents.size() == 1 && !allRead) return kExitFileError;
   // Saving or printing alone exports nothing unless a file is named for it.
-  if (!options.output && (options.saveAs || options.pdf)) return kExitOk;
+  if (!options.output && (options.saveAs || options.pdf)) return allRead ? kExitOk : kExitFileError;
 
-  const std::string text = ExportText(doc, pages, options.format);
+  if (options.format == ExportFormat::Json) {
+    // One document gives its own export; several give a list of them.
+    const nlohmann::json& out = options.documents.size() == 1 ? json[0] : json;
+    text = out.dump(2) + "\n";
+  }
   if (options.output) {
-    std::ofstream out(*options.output, std::ios::binary);
-    out << text;
-    if (!out.flush()) {
-      std::cerr << "kavcalc: kan ikke skrive til " << *options.output << "\n";
+    std::string error;
+    if (!kav::WriteFileAtomically(*options.output,
+                                  std::vector<std::uint8_t>(text.begin(), text.end()), &error)) {
+      std::cerr << "kavcalc: kan ikke skrive til " << *options.output << " (" << error << ")\n";
       return kExitFileError;
     }
   } else {
     std::cout << text;
   }
-  return kExitOk;
+  return allRead ? kExitOk : kExitFileError;
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 namespace kav::cli {
 
 const char* const kKavcalcUsage =
-    "Bruk: kavcalc [VALG] DOK.kav\n"
-    "Åpner et KAV-dokument, beregner modulene og skriver ut en modulside.\n"
+    "Bruk: kavcalc [VALG] DOK.kav [DOK.kav ...]\n"
+    "Åpner et KAV-dokument, beregner modulene og skriver ut en modulside. Flere dokumenter\n"
+    "skrives ut etter hverandre i samme kjøring (med -o i samme fil; som JSON en liste med\n"
+    "ett element per dokument); --save og --pdf tar bare ett dokument.\n"
     "\n"
     "  --data MAPPE        les kav.dat, egendef.dat, kav.cli og kav.cst fra MAPPE\n"
     "  --page N            skriv ut siden til modul N (0..7) i stedet for den aktive modulen\n"
@@ -74,14 +76,14 @@ ParsedKavcalcArgs ParseKavcalcArgs(const std::vector<std::string>& args) {
       }
     } else if (!arg.empty() && arg[0] == '-') {
       return fail("ukjent valg " + arg);
-    } else if (options.document.empty()) {
-      options.document = arg;
     } else {
-      return fail("bare ett dokument kan oppgis");
+      options.documents.push_back(arg);
     }
   }
   if (options.help || options.version) return {options, {}};
-  if (options.document.empty()) return fail("dokumentet mangler");
+  if (options.documents.empty()) return fail("dokumentet mangler");
+  if (options.documents.size() > 1 && (options.saveAs || options.pdf))
+    return fail("--save og --pdf tar bare ett dokument");
   if (options.page && options.allPages) return fail("--page og --all kan ikke brukes sammen");
   return {options, {}};
 }

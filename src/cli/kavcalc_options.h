@@ -9,7 +9,8 @@ namespace kav::cli {
 enum class ExportFormat { Text, Json };
 
 struct KavcalcOptions {
-  std::string document;
+  // One or more; each is opened, computed and exported in turn.
+  std::vector<std::string> documents;
   std::optional<std::string> dataDirectory;
   std::optional<int> page;
   bool allPages = false;

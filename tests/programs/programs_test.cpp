@@ -197,6 +197,38 @@ TEST_F(ProgramsTest, AllPagesComeInModuleOrder) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(pages[static_cast<std::size_t>(i)]["page"], i);
 }
 
+// Several documents in one run: each exported in turn, as single runs do;
+// one that cannot be read is said, skipped (null in JSON) and exits with 1.
+TEST_F(ProgramsTest, SeveralDocumentsAreExportedInTurn) {
+  const fs::path a = fs::path(EXAMPLES_DIR) / "varmetap-flate.kav";
+  const fs::path b = fs::path(EXAMPLES_DIR) / "varmetap-klasse-ror.kav";
+  auto withoutClock = [](std::string text) {
+    for (std::size_t at = text.find("Tid/Dato"); at != std::string::npos;
+         at = text.find("Tid/Dato", at + 1)) {
+      text.erase(at, text.find('\n', at) - at);
+    }
+    return text;
+  };
+  const Outcome both = Shell(Kavcalc(a.string() + " " + b.string()));
+  ASSERT_EQ(both.status, 0);
+  EXPECT_EQ(withoutClock(both.out),
+            withoutClock(Shell(Kavcalc(a.string())).out + Shell(Kavcalc(b.string())).out));
+
+  const fs::path out = dir_ / "alle.json";
+  const Outcome json =
+      Shell(Kavcalc("--format json -o " + out.string() + " " + a.string() + " " +
+                    (dir_ / "mangler.kav").string() + " " + b.string() + " 2>/dev/null"));
+  EXPECT_EQ(json.status, 1);
+  const nlohmann::json pages = nlohmann::json::parse(Bytes(out));
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_EQ(pages[0]["title"], "Varmetapsberegning");
+  EXPECT_TRUE(pages[1].is_null());
+  EXPECT_EQ(pages[2]["items"][2]["headings"][1], "Nødv. iso. tykkelse");
+
+  EXPECT_EQ(Shell(Kavcalc("--save x.kav " + a.string() + " " + b.string() + " 2>/dev/null")).status,
+            2);
+}
+
 TEST_F(ProgramsTest, PdfHasASheetPerPageColumn) {
   const fs::path example = fs::path(EXAMPLES_DIR) / "varmetap-ror-innendors.kav";
   const fs::path pdf = dir_ / "side.pdf";
