@@ -58,8 +58,9 @@ TankCooling MainModel(const TankCase& c) {
     const float conduction = perArea * c.lambda.Integral(ts, tm);
     const float film = r.outerCoefficient * (ts - ta);
     u = conduction / (tm - ta);
-    if (secant.Take(ts, conduction - film) != SurfaceSecant::Next::Step) {
-      r.converged = true;
+    const SurfaceSecant::Next next = secant.Take(ts, conduction - film);
+    if (next != SurfaceSecant::Next::Step) {
+      r.converged = next == SurfaceSecant::Next::Closed;
       break;
     }
   }
