@@ -37,6 +37,7 @@
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kav_doc.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/tank_temp/tank_temp_modul.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -56,6 +57,7 @@
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -267,6 +269,14 @@ bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir
   return ok;
 }
 
+// The tank dialog with the document's inputs.
+bool SaveTankDialog(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  kav::TankTempInputs tank(
+      static_cast<kav::CTankTempModul&>(doc.Module(kav::CTankTempModul::kPage)));
+  kav::CTankTempDlg dialog(tank, parent);
+  return Save(dialog, dir, QStringLiteral("tank"));
+}
+
 // The input dialogs of the heat-loss module with the document's inputs, the
 // climate places from the shipped data, and a user product.
 bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
@@ -318,6 +328,7 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  ok = SaveTankDialog(doc, parent, dir) && ok;
   return SaveCondensationDialogs(doc, parent, dir) && ok;
 }
 

@@ -8,6 +8,7 @@
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/tank_temp/tank_temp_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -21,6 +22,7 @@
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -54,6 +56,7 @@ void RegisterDialogs() {
   Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
+  Register<CTankTempDlg, TankTempInputs>();
 }
 
 }  // namespace kav
