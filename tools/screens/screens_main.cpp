@@ -35,6 +35,7 @@
 #include "core/scripted_platform.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/kav_doc.h"
 #include "modules/lyd/lyd_inputs.h"
 #include "modules/tank_temp/tank_temp_modul.h"
@@ -56,6 +57,8 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/kanal_temp/kanal_temp_dlg.h"
+#include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
@@ -277,6 +280,22 @@ bool SaveTankDialog(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   return Save(dialog, dir, QStringLiteral("tank"));
 }
 
+// The flowing-media dialogs with the document's run; an empty run gets two
+// segments to show.
+bool SaveFlowingMediumDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  kav::KanalTempInputs run(
+      static_cast<kav::CKanalTempModul&>(doc.Module(kav::CKanalTempModul::kPage)));
+  while (run.Segments.size() < 2) run.Segments.Append(run.NewSegment(nullptr));
+  bool ok = true;
+  {
+    kav::CKanalTempDlg runDialog(run, parent);
+    ok = Save(runDialog, dir, QStringLiteral("kanal-temp")) && ok;
+  }
+  std::unique_ptr<kav::CSegment> segment = kav::CloneAs(*run.Segments[0]);
+  kav::CSegmentDlg segmentDialog(*segment, parent);
+  return Save(segmentDialog, dir, QStringLiteral("segment")) && ok;
+}
+
 // The input dialogs of the heat-loss module with the document's inputs, the
 // climate places from the shipped data, and a user product.
 bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
@@ -329,6 +348,7 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
   ok = SaveTankDialog(doc, parent, dir) && ok;
+  ok = SaveFlowingMediumDialogs(doc, parent, dir) && ok;
   return SaveCondensationDialogs(doc, parent, dir) && ok;
 }
 

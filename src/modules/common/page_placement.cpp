@@ -4,12 +4,26 @@
 
 namespace kav {
 
+namespace {
+
+void PlaceFrom(CTabell& table, const TableRows& rows, CTabell::Ids headings, float left,
+               float top) {
+  rows.FillTable(table, headings, left, top);
+  if (BottomMm(table) + kItemGapMm > PageHeightMm()) {
+    rows.FillTable(table, headings, PageWidthMm() + left, kColumnTopMm);
+  }
+}
+
+}  // namespace
+
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above) {
-  rows.FillTable(table, headings, kLeftMarginMm, BottomMm(above) + kItemGapMm);
-  if (BottomMm(table) + kItemGapMm > PageHeightMm()) {
-    rows.FillTable(table, headings, PageWidthMm() + kLeftMarginMm, kColumnTopMm);
-  }
+  PlaceFrom(table, rows, headings, kLeftMarginMm, BottomMm(above) + kItemGapMm);
+}
+
+void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                           const CTabell& above) {
+  PlaceFrom(table, rows, headings, above.Left, BottomMm(above) + kItemGapMm);
 }
 
 }  // namespace kav

@@ -19,4 +19,9 @@ inline constexpr float kColumnTopMm = 75.0f;
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above);
 
+// The same in the column of `above`: at its left edge, 10 mm below it, or
+// at 75 mm in the page column to its right.
+void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                           const CTabell& above);
+
 }  // namespace kav

@@ -7,6 +7,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/lyd/lyd_inputs.h"
 #include "modules/tank_temp/tank_temp_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
@@ -21,6 +22,8 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/kanal_temp/kanal_temp_dlg.h"
+#include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
@@ -57,6 +60,8 @@ void RegisterDialogs() {
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
   Register<CTankTempDlg, TankTempInputs>();
+  Register<CKanalTempDlg, KanalTempInputs>();
+  Register<CSegmentDlg, CSegment>();
 }
 
 }  // namespace kav
