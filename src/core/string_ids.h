@@ -325,6 +325,11 @@ inline constexpr int FreezingBeforeStorageEnds = 62514;
 inline constexpr int LabelLength = 21206;
 inline constexpr int LabelDepth = 21207;
 inline constexpr int LabelStartTemperature = 21208;
+// Reasons a tank calculation is refused (CalculationNotPossible).
+inline constexpr int ReasonStartAtAmbient = 21209;
+inline constexpr int ReasonStartBelowFreezing = 21210;
+inline constexpr int ReasonLiquidOrTimeNotPositive = 21211;
+inline constexpr int ReasonInsulationNotUsable = 21212;
 
 // External condensation
 inline constexpr int ExternalCondensationHeading = 62332;  // also the page title

@@ -318,6 +318,10 @@ constexpr Entry kEntries[] = {
   {ids::LabelLength, "lengden"},
   {ids::LabelDepth, "dybden"},
   {ids::LabelStartTemperature, "starttemperaturen"},
+  {ids::ReasonStartAtAmbient, "starttemperaturen er lik omgivelsestemperaturen, så væsken verken kjøles eller varmes"},
+  {ids::ReasonStartBelowFreezing, "starttemperaturen ligger under mediets frysepunkt"},
+  {ids::ReasonLiquidOrTimeNotPositive, "densiteten, varmekapasiteten eller lagringstiden er null eller negativ"},
+  {ids::ReasonInsulationNotUsable, "isolasjonstykkelsen er negativ, eller produktets varmeledningsevne er ikke positiv"},
   // External condensation
   {ids::ExternalCondensationHeading, "Isolering mot utvendig kondens"},
   {ids::GeometryCircularDuctInside, "Sirkulær kanal (innv. isolert)"},

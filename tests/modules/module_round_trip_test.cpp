@@ -72,7 +72,7 @@ class RoundTripTest : public ModuleTest {
     m.Insulation.Product = &Steinull();
     m.Insulation.ThicknessRow = Steinull().Thicknesses[1];
     m.Liquid = &Glycol();
-    m.Shape = 2;
+    m.Shape = code::TankShape::Sphere;
     m.StorageTime = 100.0f;
     m.UserLiquid = 1;
     m.ResultsValid = 1;
@@ -149,6 +149,7 @@ class RoundTripTest : public ModuleTest {
     constexpr bool calculates =
         std::is_same_v<Module, CVarmeTapModul> || std::is_same_v<Module, CUtvendigKondensModul> ||
         std::is_same_v<Module, CInnvendigKondensModul> || std::is_same_v<Module, CLydModul> ||
+        std::is_same_v<Module, CTankTempModul> ||
         std::is_same_v<Module, CKanalTempModul>;
     EXPECT_EQ(PageList(Module::kPage).empty(), !(calculates && read.ResultsValid));
     EXPECT_EQ(Written([&](CArchive& ar) { read.Serialize(ar); }), first);

@@ -26,6 +26,7 @@ struct Example {
 std::vector<Example> HeatLossExamples();
 std::vector<Example> CondensationExamples();
 std::vector<Example> SoundTrapExamples();
+std::vector<Example> TankExamples();
 std::vector<Example> FlowingMediumExamples();
 
 // The row of `list` named `name`; stops the program when the shipped data

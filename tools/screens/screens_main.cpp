@@ -38,6 +38,7 @@
 #include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/kav_doc.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/tank_temp/tank_temp_modul.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -59,6 +60,7 @@
 #include "ui/modules/kanal_temp/kanal_temp_dlg.h"
 #include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -270,6 +272,14 @@ bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir
   return ok;
 }
 
+// The tank dialog with the document's inputs.
+bool SaveTankDialog(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  kav::TankTempInputs tank(
+      static_cast<kav::CTankTempModul&>(doc.Module(kav::CTankTempModul::kPage)));
+  kav::CTankTempDlg dialog(tank, parent);
+  return Save(dialog, dir, QStringLiteral("tank"));
+}
+
 // The flowing-media dialogs with the document's run; an empty run gets two
 // segments to show.
 bool SaveFlowingMediumDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
@@ -337,6 +347,7 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  ok = SaveTankDialog(doc, parent, dir) && ok;
   ok = SaveFlowingMediumDialogs(doc, parent, dir) && ok;
   return SaveCondensationDialogs(doc, parent, dir) && ok;
 }

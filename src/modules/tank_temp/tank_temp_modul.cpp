@@ -1,11 +1,14 @@
 #include "modules/tank_temp/tank_temp_modul.h"
 
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
 #include "modules/common/stored_reference.h"
+#include "modules/tank_temp/tank_temp_calculate.h"
+#include "modules/tank_temp/tank_temp_page.h"
 
 namespace kav {
 
@@ -76,7 +79,7 @@ void CTankTempModul::Serialize(CArchive& ar) {
 std::string CTankTempModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "TANKTYPEX0";
   Insulation.AddPictureColours(colours, kKeyYellow, kKeyBlue);
-  return NumberedPicture("TANKTYPE", Shape);
+  return NumberedPicture("TANKTYPE", code::ToInt(Shape));
 }
 
 void CTankTempModul::ShowResults() {
@@ -85,6 +88,24 @@ void CTankTempModul::ShowResults() {
 
 void CTankTempModul::ClearResults() {
   SetResultsShown({&ResultTable, &InputTable, &TemperatureGraph}, false);
+  LastResult.reset();
+}
+
+void CTankTempModul::Calculate() {
+  TankTempResult result = CalculateTankTemperature(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  FillTankPage(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CTankTempModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return TankTempValues(*LastResult);
 }
 
 }  // namespace kav

@@ -9,6 +9,7 @@
 #include "modules/insulation/tilleggsutstyr.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/tank_temp/tank_temp_inputs.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
@@ -24,6 +25,7 @@
 #include "ui/modules/kanal_temp/kanal_temp_dlg.h"
 #include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -57,6 +59,7 @@ void RegisterDialogs() {
   Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
+  Register<CTankTempDlg, TankTempInputs>();
   Register<CKanalTempDlg, KanalTempInputs>();
   Register<CSegmentDlg, CSegment>();
 }

@@ -28,12 +28,15 @@ void LayerButton::Show(const CIsolasjon& layer) {
   summary_->setText(QString::fromStdString(layer.Describe(layer.ThicknessGiven != 0)));
 }
 
+bool LayerButton::CheckChosen(const CIsolasjon& layer) const {
+  if (layer.HasProduct()) return true;
+  ShowMessage(Str(ids::SelectInsulationProduct));
+  button_->setFocus();
+  return false;
+}
+
 bool LayerButton::CheckProduct(const CIsolasjon& layer, float medium, float ambient) const {
-  if (!layer.HasProduct()) {
-    ShowMessage(Str(ids::SelectInsulationProduct));
-    button_->setFocus();
-    return false;
-  }
+  if (!CheckChosen(layer)) return false;
   const CIsoProdukt* product = layer.ActiveProduct();
   if (product == nullptr) return true;
   if (product->MaxTemperature < medium) {

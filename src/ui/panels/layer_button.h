@@ -24,8 +24,10 @@ class LayerButton final : public QWidget {
   // Shows the layer's product, with its thickness when it is an input.
   void Show(const CIsolasjon& layer);
 
-  // OK's checks of the layer, in this order: without a product 62535 "Du
-  // må velge et isolasjonsprodukt." (the focus on the button); a product
+  // OK's check that the layer has its product: without one 62535 "Du må
+  // velge et isolasjonsprodukt." (the focus on the button) and false.
+  bool CheckChosen(const CIsolasjon& layer) const;
+  // OK's checks of the layer, in this order: CheckChosen; a product
   // whose maximum temperature is below `medium` asks 62571, otherwise one
   // below `ambient` asks 62572 (OK/Cancel). False keeps the dialog open.
   bool CheckProduct(const CIsolasjon& layer, float medium, float ambient) const;
