@@ -380,6 +380,7 @@ inline constexpr int FmtPercent0 = 21800;
 inline constexpr int ReasonFrostAmbientNotBelowZero = 21801;
 inline constexpr int ReasonFrostStartBelowZero = 21802;
 inline constexpr int ReasonFrostDegreeRange = 21803;
+inline constexpr int ReasonFrostNoHeatFlow = 21804;
 
 // Economic insulation
 inline constexpr int EconomicInsulation = 22000;  // table heading and page title

@@ -367,6 +367,7 @@ constexpr Entry kEntries[] = {
   {ids::ReasonFrostAmbientNotBelowZero, "omgivelsestemperaturen må ligge under 0 °C; ved 0 °C eller mer fryser ikke vannet"},
   {ids::ReasonFrostStartBelowZero, "starttemperaturen kan ikke ligge under 0 °C; da fryser vannet allerede"},
   {ids::ReasonFrostDegreeRange, "utfrysningsgraden må ligge mellom 0 og 100 %"},
+  {ids::ReasonFrostNoHeatFlow, "varmeovergangstallet eller isolasjonens varmeledningsevne gir ingen varmestrøm ut av røret"},
   // Economic insulation
   {ids::EconomicInsulation, "Økonomisk isolasjon"},
   {ids::ThicknessPriceHeading, "Isolasjonstykkelse/pris"},

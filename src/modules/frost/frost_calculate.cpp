@@ -89,14 +89,21 @@ FrostResult CalculateFrost(const FrostInputs& in) {
   r.coefficient = surface.coefficient;
   r.heatFlow = surface.heatFlow;
 
-  // Cooling: the water as one lump behind the transmittance at its mean
-  // temperature.
+  // The transmittance while the water cools (at its mean temperature) and
+  // while it freezes (at 0 °C, the insulation at its mean temperature).
+  // A coefficient or conductivity curve from a document can give no heat
+  // flow out of the pipe, or one inwards: then there is nothing to answer.
   const float u = r.heatFlow / (r.meanTemperature - ta);
+  const float u0 = 1.0f / (g / pipe.lambda.At(ta / 2.0f) + 1.0f / (r.coefficient * perimeter));
+  if (!(r.coefficient > 0.0f) || !(u > 0.0f) || !(u0 > 0.0f)) {
+    return Refused(ids::ReasonFrostNoHeatFlow);
+  }
+
+  // Cooling: the water as one lump.
   const float tau = kWaterHeatCapacity * kWaterDensity * water / (u * 3600.0f);
   r.coolingTime = tau * LogF(ratio);
-
-  // Freezing: the water at 0 °C, the insulation at its mean temperature.
-  const float u0 = 1.0f / (g / pipe.lambda.At(ta / 2.0f) + 1.0f / (r.coefficient * perimeter));
+  // Freezing: the latent heat of the water column, its volume taken with
+  // the density of ice (a shorter time than the water's own mass gives).
   r.fullFreezingTime = -kLatentHeat * kIceDensity * water / (u0 * 3600.0f * ta);
   r.freezingTime = r.fullFreezingTime * in.FreezingDegree / 100.0f;
   r.totalTime = r.coolingTime + r.freezingTime;

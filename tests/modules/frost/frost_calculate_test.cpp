@@ -213,6 +213,9 @@ TEST_F(FrostCalculateTest, RefusesWhatADocumentCanHoldButTheWaterCannotDo) {
   in.FreezingDegree = 25.0f;
   in.Surroundings = code::FromInt<code::Surroundings>(3);
   ExpectRefused(Run(), ids::ReasonUnknownObjectCode);
+  in.Surroundings = code::Surroundings::UserCoefficient;
+  in.OuterCoefficient = -5.0f;
+  ExpectRefused(Run(), ids::ReasonFrostNoHeatFlow);
   in.Surroundings = code::Surroundings::Indoors;
   in.Diameter = 0.0f;
   ExpectRefused(Run(), ids::ReasonDimensionNotPositive);
