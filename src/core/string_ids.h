@@ -382,6 +382,11 @@ inline constexpr int TotalFrostBurstTime = 62330;
 inline constexpr int PowerToAvoidFreezing = 62331;
 inline constexpr int FreezingDegree = 62346;
 inline constexpr int FmtPercent0 = 21800;
+// Reasons a frost calculation is refused (CalculationNotPossible).
+inline constexpr int ReasonFrostAmbientNotBelowZero = 21801;
+inline constexpr int ReasonFrostStartBelowZero = 21802;
+inline constexpr int ReasonFrostDegreeRange = 21803;
+inline constexpr int ReasonFrostNoHeatFlow = 21804;
 
 // Economic insulation
 inline constexpr int EconomicInsulation = 22000;  // table heading and page title

@@ -369,6 +369,10 @@ constexpr Entry kEntries[] = {
   {ids::PowerToAvoidFreezing, "Nødvending effekt for å unngå utfrysning"},
   {ids::FreezingDegree, "Utfrysningsgrad"},
   {ids::FmtPercent0, "%.0f %%"},
+  {ids::ReasonFrostAmbientNotBelowZero, "omgivelsestemperaturen må ligge under 0 °C; ved 0 °C eller mer fryser ikke vannet"},
+  {ids::ReasonFrostStartBelowZero, "starttemperaturen kan ikke ligge under 0 °C; da fryser vannet allerede"},
+  {ids::ReasonFrostDegreeRange, "utfrysningsgraden må ligge mellom 0 og 100 %"},
+  {ids::ReasonFrostNoHeatFlow, "varmeovergangstallet eller isolasjonens varmeledningsevne gir ingen varmestrøm ut av røret"},
   // Economic insulation
   {ids::EconomicInsulation, "Økonomisk isolasjon"},
   {ids::ThicknessPriceHeading, "Isolasjonstykkelse/pris"},

@@ -28,6 +28,7 @@ std::vector<Example> CondensationExamples();
 std::vector<Example> SoundTrapExamples();
 std::vector<Example> TankExamples();
 std::vector<Example> FlowingMediumExamples();
+std::vector<Example> FrostExamples();
 
 // The row of `list` named `name`; stops the program when the shipped data
 // has none.

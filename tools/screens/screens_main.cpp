@@ -33,6 +33,7 @@
 #include "core/data_directory.h"
 #include "core/project.h"
 #include "core/scripted_platform.h"
+#include "modules/frost/frost_modul.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
@@ -54,6 +55,7 @@
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/modules/frost/frost_dlg.h"
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
@@ -254,7 +256,8 @@ std::unique_ptr<kav::CEgendefIsoProdukt> UserProduct() {
   return product;
 }
 
-// The condensation dialogs with the document's inputs, and the room types.
+// The condensation and frost dialogs with the document's inputs, and the
+// room types.
 bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   bool ok = true;
   kav::UtvendigKondensInputs outside(
@@ -269,6 +272,9 @@ bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir
       static_cast<kav::CInnvendigKondensModul&>(doc.Module(kav::CInnvendigKondensModul::kPage)));
   kav::CInnvendigKondensDlg insideDialog(inside, parent);
   ok = Save(insideDialog, dir, QStringLiteral("innvendig-kondens")) && ok;
+  kav::FrostInputs frost(static_cast<kav::CFrostModul&>(doc.Module(kav::CFrostModul::kPage)));
+  kav::CFrostDlg frostDialog(frost, parent);
+  ok = Save(frostDialog, dir, QStringLiteral("frost")) && ok;
   return ok;
 }
 

@@ -1,10 +1,13 @@
 #include "modules/frost/frost_modul.h"
 
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
+#include "modules/frost/frost_calculate.h"
+#include "modules/frost/frost_page.h"
 
 namespace kav {
 
@@ -15,13 +18,10 @@ CFrostModul::CFrostModul() : CPageModul(kPage) {
 
 void CFrostModul::SetUpItems() {
   static constexpr std::array kResultHeadings = {ids::FrostHeading, ids::ResultsHeading};
-  static constexpr std::array kResultRows = {ids::CoolingTime, ids::FreezingTime,
-                                             ids::TotalFrostBurstTime, ids::PowerToAvoidFreezing,
-                                             ids::OuterHeatTransferCoefficientShort};
   static constexpr std::array kInputHeadings = {ids::FrostHeading, ids::InputValuesHeading};
-  static constexpr std::array kInputRows = {ids::FrostHeading};
-  ResultTable.SetUp(20.0f, 75.0f, 4.0f, 2.0f, "%.1f", kResultHeadings, kResultRows, {}, 170.0f);
-  InputTable.SetUp(20.0f, 120.0f, 4.0f, 2.0f, "%.1f", kInputHeadings, kInputRows, {}, 170.0f);
+  static constexpr std::array kPlaceholder = {ids::FrostHeading};
+  ResultTable.SetUp(20.0f, 75.0f, 4.0f, 2.0f, "%.1f", kResultHeadings, kPlaceholder, {}, 170.0f);
+  InputTable.SetUp(20.0f, 120.0f, 4.0f, 2.0f, "%.1f", kInputHeadings, kPlaceholder, {}, 170.0f);
 }
 
 void CFrostModul::Reset() {
@@ -60,6 +60,24 @@ void CFrostModul::ShowResults() {
 
 void CFrostModul::ClearResults() {
   SetResultsShown({&ResultTable, &InputTable}, false);
+  LastResult.reset();
+}
+
+void CFrostModul::Calculate() {
+  FrostResult result = CalculateFrost(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  FillFrostTables(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CFrostModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return FrostValues(*LastResult);
 }
 
 }  // namespace kav

@@ -2,24 +2,14 @@
 // The frost module (module 5, "Frostbeskyttelse"): how long standing water
 // in an insulated pipe takes to cool to 0 °C and to freeze to a chosen
 // degree, and the heating power that keeps it from freezing.
+#include <optional>
+
 #include "modules/common/page_modul.h"
-#include "modules/insulation/isolasjon.h"
+#include "modules/frost/frost_inputs.h"
+#include "modules/frost/frost_result.h"
 #include "output/tabell.h"
 
 namespace kav {
-
-// The inputs, with their defaults; what the frost dialog edits.
-struct FrostInputs {
-  float Diameter = 100.0f;                         // mm
-  float StartTemperature = 20.0f;                  // °C, when the flow stops
-  float AmbientTemperature = -20.0f;               // °C
-  float FreezingDegree = 25.0f;                    // % of the water that may freeze
-  CIsolasjon Insulation{code::Usage::Pipe, 1, 1};  // on a pipe
-  code::Surroundings Surroundings = code::Surroundings::Indoors;
-  float WindSpeed = 2.0f;
-  float OuterCoefficient = 5.0f;
-  int Vertical = 0;
-};
 
 class CFrostModul final : public CPageModul, public FrostInputs {
  public:
@@ -31,11 +21,15 @@ class CFrostModul final : public CPageModul, public FrostInputs {
   const char* ClassName() const override { return kClassName; }
   void Serialize(CArchive& ar) override;
   int EditInput() override;
+  void Calculate() override;
   void Reset() override;
   std::string PictureName(ColourRecord& colours) const override;
   void ShowResults() override;
   void ClearResults() override;
+  ResultValues Results() const override;
 
+  // What the last calculation found; empty while there are no results.
+  std::optional<FrostResult> LastResult;
   CTabell ResultTable;
   CTabell InputTable;
 

@@ -4,6 +4,7 @@
 #include "data/egendef_database.h"
 #include "data/iso_produkt.h"
 #include "data/klima.h"
+#include "modules/frost/frost_inputs.h"
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
@@ -19,6 +20,7 @@
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/modules/frost/frost_dlg.h"
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
@@ -62,6 +64,7 @@ void RegisterDialogs() {
   Register<CTankTempDlg, TankTempInputs>();
   Register<CKanalTempDlg, KanalTempInputs>();
   Register<CSegmentDlg, CSegment>();
+  Register<CFrostDlg, FrostInputs>();
 }
 
 }  // namespace kav

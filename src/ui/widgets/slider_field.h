@@ -1,6 +1,6 @@
 #pragma once
 // A horizontal scroll bar bound to a number field (the emissivity and
-// humidity fields): the thumb's position is the value times a factor. The
+// percentage fields): the thumb's position is the value times a factor. The
 // arrows and the page areas step by the field's line and page steps and stop
 // at the ends, Home and End go to the ends, and dragging sets the position
 // directly; whenever the thumb moves, the field shows the value it stands

@@ -15,8 +15,8 @@
 #include "modules/common/module_picture.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "ui/panels/flow_group.h"
-#include "ui/panels/humidity_field.h"
 #include "ui/panels/layer_button.h"
+#include "ui/panels/percent_field.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -80,7 +80,8 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(InnvendigKondensInputs& inputs, QWidg
   inlet_ = MakeNumberField(air, in.InletTemperature);
   inlet_->SetRange(0.1f, 500.0f);
   AddFieldRow(*airGrid, QString::fromUtf8("Innløpstemperatur [°C]:"), inlet_);
-  humidity_ = new HumidityField("%.1f", air);
+  humidity_ = new PercentField(1.0f, 99.0f, "%.1f", air);
+  humidity_->Field().setObjectName(QStringLiteral("relativeHumidity"));
   humidity_->SetValue(in.RelativeHumidity);
   AddFieldRow(*airGrid, QStringLiteral("Rel. luftfuktighet [%]:"), humidity_);
 

@@ -11,7 +11,7 @@ namespace kav {
 
 class CMultiButton2;
 class FlowGroup;
-class HumidityField;
+class PercentField;
 class LayerButton;
 class NumberField;
 class SurroundingsGroup;
@@ -28,7 +28,7 @@ class CInnvendigKondensDlg final : public CItemDlg {
   LayerButton& Layer() const { return *layer_; }
   SurroundingsGroup& Surroundings() const { return *surroundings_; }
   FlowGroup& Flow() const { return *flow_; }
-  HumidityField& Humidity() const { return *humidity_; }
+  PercentField& Humidity() const { return *humidity_; }
   QCheckBox& UserInnerCoefficient() const { return *userInner_; }
   QCheckBox& Hangers() const { return *hangers_; }
 
@@ -58,7 +58,7 @@ class CInnvendigKondensDlg final : public CItemDlg {
   NumberField* innerCoefficient_;
   FlowGroup* flow_;
   NumberField* inlet_;
-  HumidityField* humidity_;
+  PercentField* humidity_;
   QCheckBox* hangers_;
 };
 

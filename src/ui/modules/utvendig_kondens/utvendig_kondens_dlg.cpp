@@ -15,8 +15,8 @@
 #include "modules/common/module_picture.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
-#include "ui/panels/humidity_field.h"
 #include "ui/panels/layer_button.h"
+#include "ui/panels/percent_field.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -69,7 +69,8 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(UtvendigKondensInputs& inputs, QWidget*
   medium_ = MakeNumberField(temperatures, in.MediumTemperature);
   medium_->SetRange(-273.0f, 50.0f);
   AddFieldRow(*temperatureGrid, QStringLiteral("Medietemp. [°C]:"), medium_);
-  humidity_ = new HumidityField("%.0f", temperatures);
+  humidity_ = new PercentField(1.0f, 99.0f, "%.0f", temperatures);
+  humidity_->Field().setObjectName(QStringLiteral("relativeHumidity"));
   humidity_->SetValue(in.RelativeHumidity);
   AddFieldRow(*temperatureGrid, QStringLiteral("Rel. luftfuktighet [%]:"), humidity_);
   roomTemperature_ = new QPushButton(QStringLiteral("Typisk romtemperatur..."), temperatures);

@@ -12,7 +12,7 @@ class QPushButton;
 namespace kav {
 
 class CMultiButton2;
-class HumidityField;
+class PercentField;
 class LayerButton;
 class NumberField;
 class SurroundingsGroup;
@@ -27,7 +27,7 @@ class CUtvendigKondensDlg final : public CItemDlg {
 
   CMultiButton2& ObjectButton() const { return *object_; }
   SurroundingsGroup& Surroundings() const { return *surroundings_; }
-  HumidityField& Humidity() const { return *humidity_; }
+  PercentField& Humidity() const { return *humidity_; }
   LayerButton& Layer(int layer) const { return layer == 1 ? *layer1_ : *layer2_; }
   QCheckBox& TwoLayers() const { return *twoLayers_; }
   QPushButton& RoomTemperatureButton() const { return *roomTemperature_; }
@@ -53,7 +53,7 @@ class CUtvendigKondensDlg final : public CItemDlg {
   NumberField* height_;
   NumberField* width_;
   NumberField* medium_;
-  HumidityField* humidity_;
+  PercentField* humidity_;
   QPushButton* roomTemperature_;
   SurroundingsGroup* surroundings_;
   LayerButton* layer1_;

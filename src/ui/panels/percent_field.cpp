@@ -1,4 +1,4 @@
-#include "ui/panels/humidity_field.h"
+#include "ui/panels/percent_field.h"
 
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -9,17 +9,16 @@
 
 namespace kav {
 
-HumidityField::HumidityField(const char* format, QWidget* parent)
+PercentField::PercentField(float min, float max, const char* format, QWidget* parent)
     : QWidget(parent),
-      field_(MakeNumberField(this, 50.0f)),
+      field_(MakeNumberField(this, min)),
       bar_(new QScrollBar(Qt::Horizontal, this)),
       slider_(nullptr) {
-  field_->setObjectName(QStringLiteral("relativeHumidity"));
-  field_->SetRange(1.0f, 99.0f);
+  field_->SetRange(min, max);
   SliderField::Scale scale;
   scale.factor = 1.0f;
-  scale.min = 1.0f;
-  scale.max = 99.0f;
+  scale.min = min;
+  scale.max = max;
   scale.line = 1.0f;
   scale.page = 10.0f;
   scale.format = format;
@@ -32,8 +31,8 @@ HumidityField::HumidityField(const char* format, QWidget* parent)
   layout->addWidget(bar_, 1);
 }
 
-void HumidityField::SetValue(float humidity) {
-  slider_->SetValue(humidity);
+void PercentField::SetValue(float percent) {
+  slider_->SetValue(percent);
 }
 
 }  // namespace kav
