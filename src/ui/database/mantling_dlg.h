@@ -23,7 +23,6 @@ class SurfaceRowDlg : public CItemDlg {
   NumberField& EmissivityField() const { return *emissivity_; }
   QScrollBar& EmissivityBar() const { return *bar_; }
   TextField& NameField() const { return *name_; }
-  CColorBtn& Swatch() const { return *swatch_; }
 
  protected:
   struct Row {

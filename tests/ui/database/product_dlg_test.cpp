@@ -15,6 +15,7 @@
 #include "ui/database/koeff_beregning_dlg.h"
 #include "ui/panels/product_fields.h"
 #include "ui/widgets/curve_button.h"
+#include "ui/widgets/list_editor.h"
 
 namespace kav::test {
 namespace {
@@ -109,6 +110,20 @@ TEST_F(ProductDlgTest, OkChecksInOrderAndTheNameAgainstTheOtherProducts) {
   dialog.accept();
   EXPECT_EQ(platform.Texts().back(), "Dette navnet er allerede brukt.");
   EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ProductDlgTest, AStandardThicknessThatALayerUsesIsNotDeleted) {
+  CListItem layer("Lag 1");
+  product.Thicknesses[0]->AddUser(&layer);
+  CIsoProduktDlg dialog(product);
+  ListPanel& thicknesses = dialog.Fields().Thicknesses();
+  thicknesses.DeleteButton().click();
+  EXPECT_EQ(platform.Texts(), std::vector<std::string>{Str(ids::ElementInUse)});
+  EXPECT_EQ(product.Thicknesses.size(), 1u);
+  product.Thicknesses[0]->RemoveUser(&layer);
+  platform.answers = {true};
+  thicknesses.DeleteButton().click();
+  EXPECT_TRUE(product.Thicknesses.empty());
 }
 
 }  // namespace
