@@ -328,6 +328,7 @@ class Writer {
     out_[key] = std::move(array);
   }
   // Derived values and input-only fields are written as the fields they are.
+  void Required(const char*, const ObjectList&) {}
   template <class F>
   void Derived(const char*, F&&) {}
   template <class F>
@@ -410,6 +411,10 @@ class Reader {
                              static_cast<typename RowClasses<T>::type*>(nullptr)));
     }
   }
+  // A list the row cannot be without (the program's dialogs refuse it
+  // empty, and the calculations would have nothing to choose from); checked
+  // by Finish, once the row's fields are known to be right.
+  void Required(const char* key, const ObjectList& rows) { required_.emplace_back(key, &rows); }
   // A field the program makes from others: made when the JSON leaves it out.
   template <class F>
   void Derived(const char* key, F&& derive) {
@@ -439,12 +444,16 @@ class Reader {
 
   void Known(const char* key) { known_.push_back(key); }
 
-  // Every field of the JSON object must have been taken.
+  // Every field of the JSON object must have been taken, and every
+  // required list must have rows.
   void Finish() const {
     for (const auto& [key, value] : in_.items()) {
       if (std::find(known_.begin(), known_.end(), key) == known_.end()) {
         Fail(Child(path_, key), "ukjent felt i " + owner_);
       }
+    }
+    for (const auto& [key, rows] : required_) {
+      if (rows->empty()) Fail(Child(path_, key), "listen kan ikke være tom");
     }
   }
 
@@ -509,6 +518,7 @@ class Reader {
   std::string owner_;
   const ClassRegistry& classes_;
   std::vector<std::string> known_;
+  std::vector<std::pair<const char*, const ObjectList*>> required_;
 };
 
 // ---- One mapping per row class, in stored order, for both directions
@@ -551,6 +561,7 @@ template <class V>
 void Map(V& v, CIsoProdukt& row) {
   MapProductFields(v, row);
   v.List("Thicknesses", row.Thicknesses);
+  v.Required("Thicknesses", row.Thicknesses);
 }
 
 template <class V>
@@ -577,12 +588,14 @@ void Map(V& v, CKorbuFlexSerie& row) {
   v.Float("MinDiameter", row.MinDiameter);
   v.Float("MaxDiameter", row.MaxDiameter);
   v.List("SeriesThicknesses", row.SeriesThicknesses);
+  v.Required("SeriesThicknesses", row.SeriesThicknesses);
 }
 
 template <class V>
 void Map(V& v, CKorbuFlex& row) {
   MapProductFields(v, row);
   v.List("Series", row.Series);
+  v.Required("Series", row.Series);
 }
 
 template <class V>
@@ -599,6 +612,7 @@ void Map(V& v, CAbsorpsjon& row) {
   v.Colour("InsulationColour", row.InsulationColour);
   v.Colour("SurfaceColour", row.SurfaceColour);
   v.List("AbsorptionThicknesses", row.AbsorptionThicknesses);
+  v.Required("AbsorptionThicknesses", row.AbsorptionThicknesses);
 }
 
 template <class V, class Row>
@@ -633,6 +647,7 @@ template <class V>
 void Map(V& v, CTillegg2& row) {
   MapListItem(v, row);
   v.List("Lengths", row.Lengths);
+  v.Required("Lengths", row.Lengths);
 }
 
 template <class V>

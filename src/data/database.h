@@ -81,7 +81,9 @@ class CDataBase final : public CItem, public DatabaseLists {
   bool Save();
   // Runs the database dialog on working copies; after OK the copies replace
   // the lists (every user re-pointed to the new rows), the file is written,
-  // and the result is 1.
+  // and the result is 1. When the file cannot be written the old one stays
+  // as it was, with a message, and the edited lists stay in use (still 1:
+  // the calculations must follow them).
   int EditInput() override;
 
   // The first row of the list with exactly this name, or null.

@@ -158,7 +158,6 @@ void FillDatabase(DatabaseLists& db) {
   // The list takes subclasses of its row class as well.
   db.InsulationProducts.Append(HoseProduct(a));
   db.HoseProducts.Append(HoseProduct(a));
-  db.HoseProducts.Append(std::make_unique<CKorbuFlex>());
 
   auto absorption = std::make_unique<CAbsorpsjon>();
   FillListItem(a, *absorption);
@@ -173,7 +172,7 @@ void FillDatabase(DatabaseLists& db) {
     absorption->AbsorptionThicknesses.Append(std::move(t));
   }
   db.AbsorptionProducts.Append(std::move(absorption));
-  db.AbsorptionProducts.Append(std::make_unique<CAbsorpsjon>());  // no thickness rows
+  db.AbsorptionProducts.Append(std::make_unique<CAbsorpsjon>());  // its default thickness row
 
   db.Jacketings.Append(Surface<CMantling>(a));
   db.Surfaces.Append(Surface<COverflate>(a));
@@ -191,7 +190,6 @@ void FillDatabase(DatabaseLists& db) {
     accessory->Lengths.Append(std::move(band));
   }
   db.AccessoryTypes.Append(std::move(accessory));
-  db.AccessoryTypes.Append(std::make_unique<CTillegg2>());
 
   for (int i = 0; i < 3; ++i) {
     auto liquid = std::make_unique<CVeske>();
@@ -314,6 +312,7 @@ TEST_F(DbJsonTest, ColoursAreHexTextAndUseFlagsOneLine) {
   auto product = std::make_unique<CIsoProdukt>();
   product->InsulationColour = Rgb(0x12, 0x34, 0x56);
   product->UseFlags = {1, 0, 1, 0, 0, 0, 1};
+  product->Thicknesses.Append(std::make_unique<CIsoTykkelse>());
   contents.database.InsulationProducts.Append(std::move(product));
   const std::string text = cli::JsonText(cli::ContentsToJson(contents));
   EXPECT_NE(text.find(R"("InsulationColour": "0x00563412")"), std::string::npos) << text;
@@ -321,7 +320,7 @@ TEST_F(DbJsonTest, ColoursAreHexTextAndUseFlagsOneLine) {
   // Colours may also be written as plain numbers by hand.
   const Bytes built = BuildBytes(DataFileKind::Database,
                                  R"({"InsulationProducts": [{"InsulationColour": 5649426,
-                                     "UseFlags": [1, 0, 1, 0, 0, 0, 1], "Thicknesses": []}]})");
+                                     "UseFlags": [1, 0, 1, 0, 0, 0, 1], "Thicknesses": [{}]}]})");
   EXPECT_EQ(built, cli::EncodeContents(contents));
 }
 
@@ -332,6 +331,8 @@ TEST_F(DbJsonTest, MissingFieldsTakeTheClassDefaults) {
   for (const char* name : {"Slange", "Slange 2"}) {
     auto hose = std::make_unique<CKorbuFlex>();
     hose->Name = name;
+    hose->Series.Append(std::make_unique<CKorbuFlexSerie>());
+    hose->Series[0]->SeriesThicknesses.Append(std::make_unique<CKorbuFlexTykkelse>());
     db.HoseProducts.Append(std::move(hose));
   }
   auto absorption = std::make_unique<CAbsorpsjon>();  // with its one default thickness
@@ -341,11 +342,13 @@ TEST_F(DbJsonTest, MissingFieldsTakeTheClassDefaults) {
   db.Surfaces.Append(std::move(surface));
   ASSERT_TRUE(db.Save());
 
-  EXPECT_EQ(BuildBytes(DataFileKind::Database,
-                       R"({"HoseProducts": [{"Name": "Slange"}, {"Name": "Slange 2"}],
+  EXPECT_EQ(
+      BuildBytes(DataFileKind::Database,
+                 R"({"HoseProducts": [{"Name": "Slange", "Series": [{"SeriesThicknesses": [{}]}]},
+                                            {"Name": "Slange 2", "Series": [{"SeriesThicknesses": [{}]}]}],
                            "AbsorptionProducts": [{"Name": "Lyd"}],
                            "Surfaces": [{}]})"),
-            ReadBytes("kav.dat"));
+      ReadBytes("kav.dat"));
 }
 
 TEST_F(DbJsonTest, DerivedNamesAndTextsAreMadeAsTheProgramMakesThem) {
@@ -393,8 +396,9 @@ TEST_F(DbJsonTest, DerivedNamesAndTextsAreMadeAsTheProgramMakesThem) {
 TEST_F(DbJsonTest, UserProductCoefficientsAreFittedFromItsPointsWhenLeftOut) {
   cli::DataFileContents contents(DataFileKind::UserDatabase);
   cli::ContentsFromJson(contents, cli::Json::parse(R"({"UserProducts": [
-      {"Name": "Målt", "Temperatures": [0, 50, 100, 150], "Lambdas": [0.035, 0.04, 0.047, 0.056]},
-      {"Name": "Gitt", "C0": 0.05}]})"));
+      {"Name": "Målt", "Temperatures": [0, 50, 100, 150], "Lambdas": [0.035, 0.04, 0.047, 0.056],
+       "Thicknesses": [{}]},
+      {"Name": "Gitt", "C0": 0.05, "Thicknesses": [{}]}]})"));
   CEgendefIsoProdukt expected;
   expected.Temperatures = {0.0f, 50.0f, 100.0f, 150.0f};
   expected.Lambdas = {0.035f, 0.04f, 0.047f, 0.056f};
@@ -428,7 +432,8 @@ TEST_F(DbJsonTest, MistakesAreErrorsNamingTheJsonPath) {
   const BadJson cases[] = {
       {DataFileKind::Database, R"({"InsulationProducts": [{"Thicknesses": [{"Thikness": 30}]}]})",
        "InsulationProducts[0].Thicknesses[0].Thikness", "ukjent felt"},
-      {DataFileKind::Database, R"({"InsulationProducts": [{}, {"MaxTemperature": "varm"}]})",
+      {DataFileKind::Database,
+       R"({"InsulationProducts": [{"Thicknesses": [{}]}, {"MaxTemperature": "varm"}]})",
        "InsulationProducts[1].MaxTemperature", "venter et tall"},
       {DataFileKind::Database, R"({"InsulationProducts": [{"Name": 7}]})",
        "InsulationProducts[0].Name", "venter en tekst"},
@@ -481,6 +486,19 @@ TEST_F(DbJsonTest, MistakesAreErrorsNamingTheJsonPath) {
       {DataFileKind::UserDatabase, R"({"UserProducts": [{"Lambdas": [0.03, 0.04, 0.05]}]})",
        "UserProducts[0].Lambdas", "4 verdier"},
       {DataFileKind::Cost, R"([])", "", "venter et objekt"},
+      // Rows that the program cannot use without their sub-rows.
+      {DataFileKind::Database, R"({"InsulationProducts": [{"Name": "P"}]})",
+       "InsulationProducts[0].Thicknesses", "tom"},
+      {DataFileKind::Database, R"({"HoseProducts": [{"Name": "H", "Series": []}]})",
+       "HoseProducts[0].Series", "tom"},
+      {DataFileKind::Database, R"({"HoseProducts": [{"Series": [{"Name": "A"}]}]})",
+       "HoseProducts[0].Series[0].SeriesThicknesses", "tom"},
+      {DataFileKind::Database, R"({"AbsorptionProducts": [{"AbsorptionThicknesses": []}]})",
+       "AbsorptionProducts[0].AbsorptionThicknesses", "tom"},
+      {DataFileKind::Database, R"({"AccessoryTypes": [{"Name": "Ventil"}]})",
+       "AccessoryTypes[0].Lengths", "tom"},
+      {DataFileKind::UserDatabase, R"({"UserProducts": [{"Name": "Egen"}]})",
+       "UserProducts[0].Thicknesses", "tom"},
   };
   for (const BadJson& bad : cases) {
     SCOPED_TRACE(bad.json);

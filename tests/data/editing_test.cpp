@@ -1,9 +1,12 @@
 // Editing on copies: row dialogs, the database dialogs with their working
 // lists, and the climate and cost choices.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <memory>
 
+#include "core/strings.h"
 #include "data/active_list.h"
 #include "data/reference_data.h"
 #include "data_test_support.h"
@@ -106,6 +109,50 @@ TEST_F(EditingTest, CancelledDatabaseEditLeavesUsersOnTheirRows) {
   EXPECT_EQ(thickness->Users, std::vector<CItem*>{&user});
   EXPECT_EQ(thickness->Thickness, 50.0f);
   EXPECT_EQ(db->LastList, 0);
+}
+
+// Files may grow to `bytes` only while it lives, as on a full disk.
+class FullDisk {
+ public:
+  explicit FullDisk(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST_F(EditingTest, FailedRewriteKeepsTheOldFileAndTheEdits) {
+  const Bytes before = ReadFile("kav.dat");
+  ScopedEditor<DatabaseLists> dialog([](DatabaseLists& working) {
+    working.Liquids.Append(std::make_unique<CVeske>());
+    working.Liquids.back()->Name = "Glykol";
+    return true;
+  });
+  int result = 0;
+  {
+    const FullDisk full(16);
+    result = db->EditInput();
+  }
+  EXPECT_EQ(platform.Texts(), std::vector<std::string>{
+                                  Substitute(Str(ids::DatabaseWriteFailed), {PathOf("kav.dat")})});
+  EXPECT_EQ(ReadFile("kav.dat"), before);
+  // The edits are in effect: the document recalculates with them.
+  EXPECT_EQ(result, 1);
+  ASSERT_EQ(db->Liquids.size(), 1u);
+  EXPECT_EQ(db->Liquids[0]->Name, "Glykol");
+  EXPECT_EQ(user.Product, db->InsulationProducts[0]);
 }
 
 TEST_F(EditingTest, UserDatabaseEdit) {

@@ -3,7 +3,8 @@
 // document open, the "Fil" menu with recent documents, each start-up window
 // and dialog, Qt's own dialogs as the program shows them (files, the
 // question before a file is replaced, printing, page set-up, colours), and
-// the input dialogs with the open document's inputs.
+// the input dialogs with the open document's inputs, and the dialogs of the
+// product database with its rows.
 //
 //   kav_screens OUTDIR DOCUMENT.kav
 //
@@ -34,6 +35,7 @@
 #include "core/project.h"
 #include "core/scripted_platform.h"
 #include "modules/frost/frost_modul.h"
+#include "database_screens.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
@@ -436,6 +438,10 @@ int main(int argc, char** argv) {
                   SaveQtDialogs(&app.Frame(), dir, temporary.filePath(QStringLiteral("Dokumenter")),
                                 QString::fromLocal8Bit(argv[2])) &&
                   SaveInputDialogs(app.Document(), &app.Frame(), dir) &&
-                  SaveSoundTrapDialogs(app.Document(), &app.Frame(), dir);
+                  SaveSoundTrapDialogs(app.Document(), &app.Frame(), dir) &&
+                  SaveDatabaseDialogs(app.Document(), &app.Frame(),
+                                      [&dir](QWidget& window, const QString& name) {
+                                        return Save(window, dir, QStringLiteral("db-") + name);
+                                      });
   return ok ? 0 : 1;
 }

@@ -127,8 +127,6 @@ void CMainFrame::CreateActions() {
   a.helpContents->setIcon(MakeToolIcon(ToolIcon::Help));
 
   a.copyText->setEnabled(false);
-  // The database editor is not offered.
-  a.database->setEnabled(false);
   a.toolbar->setCheckable(true);
   a.toolbar->setChecked(true);
 
@@ -166,6 +164,7 @@ void CMainFrame::CreateActions() {
   connect(a.copyPicture, &QAction::triggered, view_, &CKavView::CopyPicture);
   connect(a.project, &QAction::triggered, this, [this] { Run([this] { doc_.EditProject(); }); });
   connect(a.input, &QAction::triggered, this, [this] { Run([this] { doc_.EditInput(); }); });
+  connect(a.database, &QAction::triggered, this, [this] { Run([this] { doc_.EditDatabase(); }); });
 }
 
 void CMainFrame::CreateMenus() {

@@ -1,6 +1,7 @@
 #include "ui/app/register_dialogs.h"
 
 #include "core/editors.h"
+#include "data/database.h"
 #include "data/egendef_database.h"
 #include "data/iso_produkt.h"
 #include "data/klima.h"
@@ -15,12 +16,23 @@
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/project_dlg.h"
+#include "ui/database/absorpsjon_dlg.h"
+#include "ui/database/absorpsjon_tykkelse_dlg.h"
+#include "ui/database/database_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/database/iso_produkt_dlg.h"
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
 #include "ui/modules/frost/frost_dlg.h"
+#include "ui/database/korbuflex_dlg.h"
+#include "ui/database/korbuflex_serie_dlg.h"
+#include "ui/database/korbuflex_tykkelse_dlg.h"
+#include "ui/database/mantling_dlg.h"
+#include "ui/database/tillegg_dlg.h"
+#include "ui/database/tilleggslengde_dlg.h"
+#include "ui/database/veske_dlg.h"
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
@@ -58,6 +70,19 @@ void RegisterDialogs() {
   Register<CEgendefDatabaseDlg, UserDatabaseLists>();
   Register<CEgendefIsoProduktDlg, CEgendefIsoProdukt>();
   Register<CIsoTykkelseDlg, CIsoTykkelse>();
+  Register<CDatabaseDlg, DatabaseLists>();
+  Register<CIsoProduktDlg, CIsoProdukt>();
+  Register<CMantlingDlg, CMantling>();
+  Register<COverflateDlg, COverflate>();
+  Register<CInnvMantlingDlg, CInnvMantling>();
+  Register<CVeskeDlg, CVeske>();
+  Register<CKorbuFlexDlg, CKorbuFlex>();
+  Register<CKorbuFlexSerieDlg, CKorbuFlexSerie>();
+  Register<CKorbuFlexTykkelseDlg, CKorbuFlexTykkelse>();
+  Register<CTillegg2Dlg, CTillegg2>();
+  Register<CTilleggslengdeDlg, CTilleggslengde>();
+  Register<CAbsorpsjonDlg, CAbsorpsjon>();
+  Register<CAbsorpsjonTykkelseDlg, CAbsorpsjonTykkelse>();
   Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();

@@ -23,11 +23,7 @@ CEgendefDatabaseDlg::CEgendefDatabaseDlg(UserDatabaseLists& lists, QWidget* pare
                       view.fontMetrics().lineSpacing() * 14);
   ListEditor& editor = products_->Editor();
   editor.SetRowFactory([] { return std::make_unique<CEgendefIsoProdukt>(); });
-  editor.SetDeleteCheck([](const CListItem& row) {
-    if (row.Users.empty()) return true;
-    ShowMessage(Str(ids::ElementInUse));
-    return false;
-  });
+  RefuseRowsInUse(editor, ids::ElementInUse);
   editor.SetList(lists.UserProducts);
   Body()->addWidget(products_, 1);
   view.setFocus();

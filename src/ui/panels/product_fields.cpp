@@ -32,12 +32,6 @@ const char* const kUseFlagNames[CIsoProdukt::kUseFlagCount] = {
     "Isolering av tanker",
 };
 
-NumberField* RangedField(QWidget* parent, float value, float min, float max) {
-  NumberField* field = MakeNumberField(parent, value);
-  field->SetRange(min, max);
-  return field;
-}
-
 }  // namespace
 
 ProductFields::ProductFields(CIsoProdukt& product, const MaxTemperature& maxTemperature,
@@ -45,11 +39,11 @@ ProductFields::ProductFields(CIsoProdukt& product, const MaxTemperature& maxTemp
     : QWidget(parent),
       product_(product),
       name_(new TextField(kNameLimit, this)),
-      minThickness_(RangedField(this, product.MinThickness, 0.0f, 1000.0f)),
-      maxThickness_(RangedField(this, product.MaxThickness, 0.0f, 2000.0f)),
+      minThickness_(MakeRangedField(this, product.MinThickness, 0.0f, 1000.0f)),
+      maxThickness_(MakeRangedField(this, product.MaxThickness, 0.0f, 2000.0f)),
       maxTemperature_(
-          RangedField(this, product.MaxTemperature, maxTemperature.min, maxTemperature.max)),
-      emissivity_(RangedField(this, product.SurfaceEmissivity, 0.0f, 1.0f)),
+          MakeRangedField(this, product.MaxTemperature, maxTemperature.min, maxTemperature.max)),
+      emissivity_(MakeRangedField(this, product.SurfaceEmissivity, 0.0f, 1.0f)),
       insulationColour_(new CColorBtn(this)),
       surfaceColour_(new CColorBtn(this)),
       thicknesses_(nullptr),
@@ -90,14 +84,10 @@ ProductFields::ProductFields(CIsoProdukt& product, const MaxTemperature& maxTemp
   thicknesses_->View().setMinimumHeight(thicknesses_->View().fontMetrics().lineSpacing() * 6);
   standardLayout->addWidget(thicknesses_);
   layout->addWidget(standard, 1);
-  ListEditor& editor = thicknesses_->Editor();
-  editor.SetRowFactory([] { return std::make_unique<CIsoTykkelse>(); });
-  // The thicknesses stay ascending.
-  editor.SetPlacement([](ObjectList& list, std::unique_ptr<CListItem> row, int) {
-    InsertInOrder(static_cast<TypedList<CIsoTykkelse>&>(list),
-                  std::unique_ptr<CIsoTykkelse>(static_cast<CIsoTykkelse*>(row.release())));
-  });
-  editor.SetList(product.Thicknesses);
+  // The thicknesses stay ascending; one that a calculation has chosen
+  // stays too, so that the calculation keeps a thickness to refer to.
+  EditOrdered(thicknesses_->Editor(), product.Thicknesses);
+  RefuseRowsInUse(thicknesses_->Editor(), ids::ElementInUse);
 
   auto* use = new QGroupBox(QString::fromUtf8("Bruksområde"), this);
   auto* useLayout = new QVBoxLayout(use);

@@ -29,6 +29,13 @@ NumberField* MakeNumberField(QWidget* parent, float value, const char* format) {
   return field;
 }
 
+NumberField* MakeRangedField(QWidget* parent, float value, float min, float max,
+                             const char* format) {
+  NumberField* field = MakeNumberField(parent, value, format);
+  field->SetRange(min, max);
+  return field;
+}
+
 void ReadNumber(const NumberField& field, float& value) {
   if (const std::optional<float> number = field.Value()) value = *number;
 }

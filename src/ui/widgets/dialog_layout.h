@@ -19,6 +19,9 @@ QLabel* FieldLabel(const QString& text, QWidget* field);
 QLabel* AddFieldRow(QGridLayout& grid, const QString& label, QWidget* field, int indent = 0);
 // A number field as wide as numbers need, showing `value` ("%g").
 NumberField* MakeNumberField(QWidget* parent, float value, const char* format = "%g");
+// The same with a range checked on OK, both ends included.
+NumberField* MakeRangedField(QWidget* parent, float value, float min, float max,
+                             const char* format = "%g");
 // The field's number into `value`; a text that is not a number leaves
 // `value` as it was.
 void ReadNumber(const NumberField& field, float& value);

@@ -177,6 +177,14 @@ bool ListEditor::Delete() {
   return true;
 }
 
+void RefuseRowsInUse(ListEditor& editor, int messageId) {
+  editor.SetDeleteCheck([messageId](const CListItem& row) {
+    if (row.Users.empty()) return true;
+    ShowMessage(Str(messageId));
+    return false;
+  });
+}
+
 ListPanel::ListPanel(const std::array<QString, 3>& buttons, const QStringList& headings,
                      bool sorted, QWidget* parent)
     : QWidget(parent), view_(new QTreeWidget(this)), editor_(new ListEditor(*view_, this)) {

@@ -90,6 +90,22 @@ class ListEditor final : public QObject {
   bool modified_ = false;
 };
 
+// Edits a list of T rows kept in order: "New" makes a default T, and a new
+// or edited row goes where InsertInOrder puts it.
+template <class T>
+void EditOrdered(ListEditor& editor, TypedList<T>& list) {
+  editor.SetRowFactory([] { return std::make_unique<T>(); });
+  editor.SetPlacement([](ObjectList& rows, std::unique_ptr<CListItem> row, int) {
+    InsertInOrder(static_cast<TypedList<T>&>(rows),
+                  std::unique_ptr<T>(static_cast<T*>(row.release())));
+  });
+  editor.SetList(list);
+}
+
+// A row that something refers to (it has users) is not deleted: the
+// message `messageId` says so instead.
+void RefuseRowsInUse(ListEditor& editor, int messageId);
+
 // A list box with its three buttons ("Ny...", "Oppdater...", "Slett...")
 // in a column to its right; a double-click on a line is "Oppdater...".
 class ListPanel final : public QWidget {

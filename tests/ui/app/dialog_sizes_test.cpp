@@ -4,11 +4,16 @@
 
 #include <QDialog>
 
+#include "data/database.h"
 #include "data/egendef_database.h"
 #include "input_dialog_fixture.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/database/database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/database/iso_produkt_dlg.h"
+#include "ui/database/koeff_beregning_dlg.h"
+#include "ui/database/korbuflex_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
 
@@ -44,6 +49,17 @@ TEST_F(DialogSizeTest, TheLargestDialogsFitOnASmallLaptopScreen) {
   CEgendefIsoProdukt product;
   CEgendefIsoProduktDlg userProduct(product);
   ExpectFits(userProduct);
+
+  CIsoProduktDlg standardProduct(product);
+  ExpectFits(standardProduct);
+  std::array<float, 4> fitted{};
+  CKoeffBeregningDlg fit(CKoeffBeregningDlg::StartingPoints(200.0f, fitted), fitted);
+  ExpectFits(fit);
+  CKorbuFlex hose;
+  CKorbuFlexDlg hoseProduct(hose);
+  ExpectFits(hoseProduct);
+  CDatabaseDlg database(Doc().Database());
+  ExpectFits(database);
 }
 
 }  // namespace

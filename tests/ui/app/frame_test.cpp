@@ -64,7 +64,7 @@ TEST_F(FrameTest, TheMenusHoldEveryCommand) {
   EXPECT_EQ(Actions().copyText->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
   EXPECT_EQ(Actions().copyPicture->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
   EXPECT_EQ(Actions().helpContents->shortcut(), QKeySequence(Qt::Key_F1));
-  EXPECT_FALSE(Actions().database->isEnabled());
+  EXPECT_TRUE(Actions().database->isEnabled());
   EXPECT_FALSE(Actions().copyText->isEnabled());
   EXPECT_TRUE(Actions().toolbar->isCheckable() && Actions().toolbar->isChecked());
   EXPECT_TRUE(Actions().modules[0]->isChecked());
