@@ -14,8 +14,8 @@
 #include "core/strings.h"
 #include "modules/common/module_picture.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
-#include "ui/panels/humidity_field.h"
 #include "ui/panels/liquid_group.h"
+#include "ui/panels/percent_field.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
 #include "ui/widgets/list_editor.h"
@@ -94,7 +94,7 @@ CKanalTempDlg::CKanalTempDlg(KanalTempInputs& inputs, QWidget* parent)
   AddFieldRow(*runGrid, QString::fromUtf8("Energipris [øre/kWh]:"), price_, 22);
   checkDewPoint_ = new QCheckBox(QStringLiteral("Beregn kondensrisiko"), run);
   runGrid->addWidget(checkDewPoint_, runGrid->rowCount(), 0, 1, 2);
-  humidity_ = new HumidityField("%.1f", run);
+  humidity_ = new PercentField(1.0f, 99.0f, "%.1f", run);
   humidity_->SetValue(in.RelativeHumidity);
   AddFieldRow(*runGrid, QStringLiteral("Relativ luftfuktighet ved innløp [%]:"), humidity_, 22);
 

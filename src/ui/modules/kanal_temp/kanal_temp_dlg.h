@@ -13,7 +13,7 @@ class QTreeWidget;
 namespace kav {
 
 class CMultiButton;
-class HumidityField;
+class PercentField;
 class LiquidGroup;
 class ListEditor;
 class NumberField;
@@ -38,7 +38,7 @@ class CKanalTempDlg final : public CItemDlg {
   QLabel& Description() const { return *description_; }
   QCheckBox& CalcEnergy() const { return *calcEnergy_; }
   QCheckBox& CheckDewPoint() const { return *checkDewPoint_; }
-  HumidityField& Humidity() const { return *humidity_; }
+  PercentField& Humidity() const { return *humidity_; }
 
  protected:
   bool AcceptInput() override;
@@ -71,7 +71,7 @@ class CKanalTempDlg final : public CItemDlg {
   NumberField* hours_;
   NumberField* price_;
   QCheckBox* checkDewPoint_;
-  HumidityField* humidity_;
+  PercentField* humidity_;
   bool copying_ = false;  // the segment being added is a copy
 };
 
