@@ -24,6 +24,7 @@ struct Example {
 std::vector<Example> HeatLossExamples();
 std::vector<Example> CondensationExamples();
 std::vector<Example> SoundTrapExamples();
+std::vector<Example> EconomyExamples();
 
 // The row of `list` named `name`; stops the program when the shipped data
 // has none.

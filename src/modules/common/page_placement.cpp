@@ -6,9 +6,17 @@ namespace kav {
 
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above) {
-  rows.FillTable(table, headings, kLeftMarginMm, BottomMm(above) + kItemGapMm);
+  float left = kLeftMarginMm;
+  PlaceInColumn(
+      table, [&](float l, float top) { rows.FillTable(table, headings, l, top); }, above, left);
+}
+
+void PlaceInColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
+                   const CGraphicsItem& above, float& left) {
+  fill(left, BottomMm(above) + kItemGapMm);
   if (BottomMm(table) + kItemGapMm > PageHeightMm()) {
-    rows.FillTable(table, headings, PageWidthMm() + kLeftMarginMm, kColumnTopMm);
+    left += PageWidthMm();
+    fill(left, kColumnTopMm);
   }
 }
 

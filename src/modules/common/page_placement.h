@@ -2,6 +2,8 @@
 // Where a module puts a table under the one above it: at the left margin,
 // 10 mm below; when the page has no room left for it, at the top of the
 // next page column.
+#include <functional>
+
 #include "modules/common/table_rows.h"
 #include "output/graphics_item.h"
 #include "output/tabell.h"
@@ -18,5 +20,11 @@ inline constexpr float kColumnTopMm = 75.0f;
 // 75 mm instead.
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above);
+
+// The same for a column that may already have moved: `fill(left, top)`
+// fills the table at `left`, 10 mm below `above`; when there is no room,
+// `left` grows by the page width and the table is filled again at 75 mm.
+void PlaceInColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
+                   const CGraphicsItem& above, float& left);
 
 }  // namespace kav
