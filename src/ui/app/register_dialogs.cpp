@@ -4,23 +4,30 @@
 #include "data/egendef_database.h"
 #include "data/iso_produkt.h"
 #include "data/klima.h"
+#include "data/kostnad.h"
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/okonomi/okonomi_inputs.h"
+#include "modules/okonomi/okonomi_isolasjon_edit.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_inputs.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "ui/app/project_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/database/iso_kostnad_dlg.h"
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/database/kostnad_dlg.h"
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/okonomi/okonomi_dlg.h"
+#include "ui/modules/okonomi/okonomi_isolasjon_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
 #include "ui/modules/varme_tap/varmetap_dlg.h"
@@ -48,12 +55,16 @@ void RegisterDialogs() {
   Register<CLydDlg, LydInputs>();
   Register<CKlimaDlg, ClimateChoice>();
   Register<CKlimastedDlg, CKlimasted>();
+  Register<CKostnadDlg, CostChoice>();
+  Register<CIsoKostnadDlg, CIsoKostnad>();
   Register<CEgendefDatabaseDlg, UserDatabaseLists>();
   Register<CEgendefIsoProduktDlg, CEgendefIsoProdukt>();
   Register<CIsoTykkelseDlg, CIsoTykkelse>();
   Register<CUtvendigKondensDlg, UtvendigKondensInputs>();
   Register<CRoomTempDlg, RoomTypeChoice>();
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
+  Register<COkonomiDlg, OkonomiInputs>();
+  Register<COkoIsolasjonDlg, OkoIsolasjonEdit>();
 }
 
 }  // namespace kav
