@@ -748,13 +748,33 @@ void WriteText(std::string& out, const Json& json, std::size_t indent, std::size
 
 Json ContentsToJson(DataFileContents& contents) {
   Json json = Json::object();
+  json[kKindKey] = std::string(KindWord(contents.kind));
   Writer writer(json);
   MapFile(writer, contents);
   return json;
 }
 
+std::optional<DataFileKind> KindInJson(const Json& json) {
+  if (!json.is_object() || !json.contains(kKindKey)) return std::nullopt;
+  const Json& word = json[kKindKey];
+  const std::optional<DataFileKind> kind =
+      word.is_string() ? KindFromWord(word.get<std::string>()) : std::nullopt;
+  if (!kind) {
+    throw JsonMappingError(kKindKey,
+                           "filtypen må være \"dat\", \"egendef\", \"cli\" eller \"cst\"");
+  }
+  return kind;
+}
+
 void ContentsFromJson(DataFileContents& contents, const Json& json) {
+  if (const std::optional<DataFileKind> stated = KindInJson(json);
+      stated && *stated != contents.kind) {
+    throw JsonMappingError(kKindKey, "filen er \"" + std::string(KindWord(*stated)) +
+                                         "\", ikke \"" + std::string(KindWord(contents.kind)) +
+                                         "\"");
+  }
   Reader reader(json, "", FileLabel(contents.kind), ClassesOf(contents.kind));
+  reader.Known(kKindKey);
   MapFile(reader, contents);
   reader.Finish();
 }

@@ -74,6 +74,10 @@ std::size_t DecodeContents(DataFileContents& contents, std::vector<std::uint8_t>
 // The bytes the program writes for the contents.
 std::vector<std::uint8_t> EncodeContents(DataFileContents& contents);
 
+// The JSON of a data file names its kind under this key ("dat", "egendef",
+// "cli" or "cst"), so that it builds the same kind of file under any name.
+inline constexpr const char* kKindKey = "Kind";
+
 Json ContentsToJson(DataFileContents& contents);
 
 class JsonMappingError : public std::runtime_error {
@@ -85,7 +89,12 @@ class JsonMappingError : public std::runtime_error {
   std::string path_;
 };
 
-// Replaces the contents' rows by those of `json`.
+// The kind `json` states, if it states one; a JsonMappingError for a kind
+// that is not one of the four.
+std::optional<DataFileKind> KindInJson(const Json& json);
+
+// Replaces the contents' rows by those of `json`; a JsonMappingError when
+// `json` states another kind than the contents'.
 void ContentsFromJson(DataFileContents& contents, const Json& json);
 
 // JSON text as kavdb writes it: two-space indentation, UTF-8, a short array

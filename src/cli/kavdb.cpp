@@ -33,8 +33,9 @@ const char* const kUsage =
     "  build JSON -o FIL  skriv datafilen FIL fra JSON (- leser standard inn); felt som\n"
     "                     mangler, får standardverdien til klassen sin\n"
     "  --kind TYPE        filtypen: dat (produktdatabasen), egendef (egne produkter),\n"
-    "                     cli (klimasteder) eller cst (isolasjonskostnader); uten --kind\n"
-    "                     gir filnavnet typen: egendef.dat, andre *.dat, *.cli, *.cst\n"
+    "                     cli (klimasteder) eller cst (isolasjonskostnader). JSON fra dump\n"
+    "                     oppgir selv typen (\"Kind\"); ellers gir --kind eller filnavnet\n"
+    "                     typen: egendef.dat, andre *.dat, *.cli, *.cst\n"
     "  --version          vis programversjonen\n"
     "  --help             vis denne hjelpen\n"
     "\n"
@@ -124,8 +125,9 @@ int Dump(const Options& options, DataFileKind kind) {
   return kExitOk;
 }
 
-int Build(const Options& options, DataFileKind kind) {
-  const std::string& source = options.input;
+// The JSON text of `build`, parsed; nothing when it cannot be read (said on
+// stderr).
+std::optional<kav::cli::Json> ReadJson(const std::string& source, const std::string& name) {
   std::string text;
   if (source == "-") {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -134,19 +136,20 @@ int Build(const Options& options, DataFileKind kind) {
     std::optional<std::vector<std::uint8_t>> bytes = kav::ReadFileBytes(source, &error);
     if (!bytes) {
       std::cerr << "kavdb: kan ikke lese " << source << ": " << error << "\n";
-      return kExitFileError;
+      return std::nullopt;
     }
     text.assign(bytes->begin(), bytes->end());
   }
-  const std::string name = source == "-" ? "standard inn" : source;
-
-  kav::cli::Json json;
   try {
-    json = kav::cli::Json::parse(text);
+    return kav::cli::Json::parse(text);
   } catch (const kav::cli::Json::exception& e) {
     std::cerr << "kavdb: " << name << ": ugyldig JSON: " << e.what() << "\n";
-    return kExitFileError;
+    return std::nullopt;
   }
+}
+
+int Build(const Options& options, const kav::cli::Json& json, const std::string& name,
+          DataFileKind kind) {
   DataFileContents contents(kind);
   try {
     kav::cli::ContentsFromJson(contents, json);
@@ -160,6 +163,39 @@ int Build(const Options& options, DataFileKind kind) {
     return kExitFileError;
   }
   return kExitOk;
+}
+
+int UnknownKind(const std::string& binary) {
+  std::cerr << "kavdb: filtypen til " << binary
+            << " går ikke fram av navnet; oppgi --kind dat|egendef|cli|cst\n"
+            << "Se kavdb --help.\n";
+  return kExitUsage;
+}
+
+// The kind of a build: the one the JSON states, else --kind, else the output
+// file's name. A --kind that contradicts the JSON is an error.
+int Build(const Options& options) {
+  const std::string name = options.input == "-" ? "standard inn" : options.input;
+  const std::optional<kav::cli::Json> json = ReadJson(options.input, name);
+  if (!json) return kExitFileError;
+  std::optional<DataFileKind> stated;
+  try {
+    stated = kav::cli::KindInJson(*json);
+  } catch (const kav::cli::JsonMappingError& e) {
+    std::cerr << "kavdb: " << name << ": " << e.what() << "\n";
+    return kExitFileError;
+  }
+  if (stated && options.kind && *stated != *options.kind) {
+    std::cerr << "kavdb: " << name << " er en \"" << kav::cli::KindWord(*stated)
+              << "\"-fil, men --kind sier \"" << kav::cli::KindWord(*options.kind) << "\"\n";
+    return kExitUsage;
+  }
+  const std::optional<DataFileKind> kind = stated ? stated
+                                           : options.kind
+                                               ? options.kind
+                                               : kav::cli::KindFromFileName(*options.output);
+  if (!kind) return UnknownKind(*options.output);
+  return Build(options, *json, name, *kind);
 }
 
 }  // namespace
@@ -180,16 +216,10 @@ int main(int argc, char** argv) {
     std::cout << "kavdb " << KAV_VERSION << "\n";
     return kExitOk;
   }
-  // The binary file names the kind: the file read by dump, the file written
-  // by build.
-  const std::string& binary = options.command == "dump" ? options.input : *options.output;
+  if (options.command == "build") return Build(options);
+  // The file read by dump names its kind, unless --kind does.
   const std::optional<DataFileKind> kind =
-      options.kind ? options.kind : kav::cli::KindFromFileName(binary);
-  if (!kind) {
-    std::cerr << "kavdb: filtypen til " << binary
-              << " går ikke fram av navnet; oppgi --kind dat|egendef|cli|cst\n"
-              << "Se kavdb --help.\n";
-    return kExitUsage;
-  }
-  return options.command == "dump" ? Dump(options, *kind) : Build(options, *kind);
+      options.kind ? options.kind : kav::cli::KindFromFileName(options.input);
+  if (!kind) return UnknownKind(options.input);
+  return Dump(options, *kind);
 }

@@ -26,13 +26,20 @@ const char* KindName(ItemKind kind) {
   return "";
 }
 
+// A float as the shortest decimal that reads back to it; null when it is not
+// finite.
+nlohmann::json FloatJson(float value) {
+  if (!std::isfinite(value)) return nullptr;
+  return ShortestDouble(value);
+}
+
 nlohmann::json ItemJson(const CGraphicsItem& item) {
   nlohmann::json json;
   json["kind"] = KindName(item.Kind());
-  json["left_mm"] = DeviceToMmX(item.Rect.left);
-  json["top_mm"] = DeviceToMmY(item.Rect.top);
-  json["right_mm"] = DeviceToMmX(item.Rect.right);
-  json["bottom_mm"] = DeviceToMmY(item.Rect.bottom);
+  json["left_mm"] = FloatJson(DeviceToMmX(item.Rect.left));
+  json["top_mm"] = FloatJson(DeviceToMmY(item.Rect.top));
+  json["right_mm"] = FloatJson(DeviceToMmX(item.Rect.right));
+  json["bottom_mm"] = FloatJson(DeviceToMmY(item.Rect.bottom));
   json["help"] = item.HelpTopic;
   switch (item.Kind()) {
     case ItemKind::Header: {
@@ -59,7 +66,7 @@ nlohmann::json ItemJson(const CGraphicsItem& item) {
         const auto& xs = curve.XValues();
         const auto& ys = curve.YValues();
         for (std::size_t k = 0; k < xs.size() && k < ys.size(); ++k) {
-          points.push_back({xs[k], ys[k]});
+          points.push_back({FloatJson(xs[k]), FloatJson(ys[k])});
         }
         curves.push_back({{"name", curve.Name}, {"points", points}});
       }
@@ -89,9 +96,7 @@ nlohmann::json CurrentPageJson(int page, const std::string& title) {
 nlohmann::json ResultsJson(const ResultValues& results) {
   nlohmann::json json = nlohmann::json::object();
   for (const ResultValue& v : results.values) {
-    nlohmann::json value = nullptr;
-    if (std::isfinite(v.value)) value = ShortestDouble(v.value);
-    json[v.name] = {{"value", value}, {"unit", v.unit}};
+    json[v.name] = {{"value", FloatJson(v.value)}, {"unit", v.unit}};
   }
   for (const ResultList& list : results.lists) {
     nlohmann::json records = nlohmann::json::array();

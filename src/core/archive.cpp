@@ -61,6 +61,7 @@ void CArchive::WriteFloat(float value) {
 }
 
 void CArchive::WriteString(std::string_view utf8) {
+  Mark(FieldKind::String);
   const std::string text = Utf8ToCp1252(utf8);
   const std::size_t length = text.size();
   if (length < 0xFF) {
@@ -143,6 +144,7 @@ void CArchive::Word(int& value) {
   if (loading_) {
     value = ReadWord();
   } else {
+    Mark(FieldKind::Word);
     WriteWord(static_cast<std::uint16_t>(value & 0xFFFF));
   }
 }
@@ -151,6 +153,7 @@ void CArchive::Long(int& value) {
   if (loading_) {
     value = static_cast<int>(ReadDword());
   } else {
+    Mark(FieldKind::Long);
     WriteDword(static_cast<std::uint32_t>(value));
   }
 }
@@ -167,6 +170,7 @@ void CArchive::Float(float& value) {
   if (loading_) {
     value = ReadFloat();
   } else {
+    Mark(FieldKind::Float);
     WriteFloat(value);
   }
 }

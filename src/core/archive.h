@@ -113,7 +113,22 @@ class CArchive {
 
   [[noreturn]] void Fail(const std::string& what) const;
 
+  // Where a writing archive put each stored value: the Word, Long and Float
+  // fields and every string, with the offset of their first byte. For tools
+  // that change the values of a saved file (the hostile-value tests and the
+  // document fuzzer); null stops the log.
+  enum class FieldKind { Word, Long, Float, String };
+  struct FieldMark {
+    FieldKind kind;
+    std::size_t offset;
+  };
+  void LogFields(std::vector<FieldMark>* log) { fieldLog_ = log; }
+
  private:
+  void Mark(FieldKind kind) {
+    if (fieldLog_ != nullptr) fieldLog_->push_back({kind, bytes_.size()});
+  }
+
   using KindCheck = bool (*)(const CObject&);
   struct LoadEntry {
     std::string className;      // set for a class record
@@ -138,6 +153,7 @@ class CArchive {
   std::uint32_t storeCount_ = 1;
   int depth_ = 0;
   std::vector<std::unique_ptr<CObject>> keptAlive_;
+  std::vector<FieldMark>* fieldLog_ = nullptr;
 };
 
 // A counted list of tagged objects of class T, in either direction; reading

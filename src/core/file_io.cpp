@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -17,7 +18,34 @@ namespace {
 void SetError(std::string* error, std::string text) {
   if (error) *error = std::move(text);
 }
+
+struct InjectedFault {
+  bool active = false;
+  WriteStep step = WriteStep::Create;
+  int code = 0;
+  int occurrence = 0;
+  int reached = 0;
+};
+InjectedFault injected;
+
+// True (with errno set) when a test has made this step fail now.
+bool Fails(WriteStep step) {
+  if (!injected.active || injected.step != step) return false;
+  if (injected.reached++ != injected.occurrence) return false;
+  errno = injected.code;
+  return true;
+}
 }  // namespace
+
+ScopedWriteFault::ScopedWriteFault(WriteStep step, int code, int occurrence) {
+  injected = {true, step, code, occurrence, 0};
+}
+ScopedWriteFault::~ScopedWriteFault() {
+  injected = {};
+}
+int ScopedWriteFault::Reached() const {
+  return injected.reached;
+}
 
 std::string FileErrorText(int code) {
   switch (code) {
@@ -71,7 +99,7 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
   hidden += path.filename().string();
   hidden += ".XXXXXX";
   std::string pattern = (directory / hidden).string();
-  const int fd = ::mkstemp(pattern.data());
+  const int fd = Fails(WriteStep::Create) ? -1 : ::mkstemp(pattern.data());
   if (fd < 0) {
     SetError(error, FileErrorText(errno));
     return false;
@@ -86,7 +114,13 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
   };
   std::size_t written = 0;
   while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    const std::size_t chunk = std::min(bytes.size() - written, kWriteChunk);
+    if (Fails(WriteStep::Write)) {
+      const int code = errno;
+      [[maybe_unused]] const ssize_t half = ::write(fd, bytes.data() + written, chunk / 2);
+      return fail(code);
+    }
+    const ssize_t n = ::write(fd, bytes.data() + written, chunk);
     if (n < 0) {
       if (errno == EINTR) continue;
       return fail(errno);
@@ -102,15 +136,16 @@ bool WriteFileAtomically(const fs::path& path, const std::vector<std::uint8_t>& 
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
   }
-  if (::fsync(fd) != 0) return fail(errno);
-  if (::close(fd) != 0) {
-    const int code = errno;
+  if (Fails(WriteStep::Sync) || ::fsync(fd) != 0) return fail(errno);
+  int closeCode = Fails(WriteStep::Close) ? errno : 0;
+  if (::close(fd) != 0 && closeCode == 0) closeCode = errno;
+  if (closeCode != 0) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    SetError(error, FileErrorText(code));
+    SetError(error, FileErrorText(closeCode));
     return false;
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (Fails(WriteStep::Rename) || std::rename(temporary.c_str(), path.c_str()) != 0) {
     const int code = errno;
     std::error_code ignored;
     fs::remove(temporary, ignored);

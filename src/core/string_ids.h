@@ -356,6 +356,7 @@ inline constexpr int ReasonUnknownObjectCode = 21412;
 inline constexpr int ReasonDimensionNotPositive = 21413;
 inline constexpr int ReasonOuterLayerWithoutThickness = 21414;
 inline constexpr int ReasonNoFiniteResult = 21415;
+inline constexpr int ReasonStoredValueNotFinite = 21417;
 inline constexpr int StandardThicknessNoRoom = 21416;  // the standard thickness in mm
 
 // Internal condensation

@@ -346,6 +346,7 @@ constexpr Entry kEntries[] = {
   {ids::ReasonDimensionNotPositive, "en dimensjon eller lengde er null eller negativ"},
   {ids::ReasonOuterLayerWithoutThickness, "det ytre isolasjonslaget har ingen tykkelse"},
   {ids::ReasonNoFiniteResult, "beregningen gir ingen endelige verdier"},
+  {ids::ReasonStoredValueNotFinite, "en verdi i dokumentet er ikke et endelig tall"},
   {ids::StandardThicknessNoRoom, "%.1f mm (ikke plass i kanalen)"},
   // Internal condensation
   {ids::InternalCondensationHeading, "Isolering mot innvendig kondens"},

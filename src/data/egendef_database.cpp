@@ -22,7 +22,7 @@ void CEgendefDatabase::Load() {
 }
 
 bool CEgendefDatabase::Save() {
-  return WriteListFile(FileName, UserProducts, 0);
+  return WriteListFile(FileName, UserProducts, ids::DatabaseWriteFailed);
 }
 
 int CEgendefDatabase::EditInput() {

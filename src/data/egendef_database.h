@@ -35,7 +35,8 @@ class CEgendefDatabase final : public CItem, public UserDatabaseLists {
   // A missing file (before the user has defined products) leaves the list
   // empty silently; a damaged one with a message.
   void Load();
-  // Writes the products; false when that fails (silently).
+  // Writes the products; when that fails, says so as for the product
+  // database (62512 with the file name) and returns false.
   bool Save();
   // Runs the user database dialog on a working copy; after OK the copy
   // replaces the list (users re-pointed), the file is written, result 1.

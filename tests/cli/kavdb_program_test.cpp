@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -113,7 +114,7 @@ TEST_F(KavdbProgramTest, DumpThenBuildGivesTheSameBytes) {
   EXPECT_EQ(again.out, dump.out);
 }
 
-TEST_F(KavdbProgramTest, KindComesFromTheNameOrKind) {
+TEST_F(KavdbProgramTest, KindComesFromTheJsonThenKindThenTheName) {
   CKlima climate(PathOf("steder.cli"));
   auto place = std::make_unique<CKlimasted>();
   place->Name = "Finse";
@@ -123,11 +124,38 @@ TEST_F(KavdbProgramTest, KindComesFromTheNameOrKind) {
   ASSERT_TRUE(climate.Save());
   const Result dump = Kavdb("dump " + Q("steder.cli"));
   ASSERT_EQ(dump.exit, 0) << dump.err;
-  EXPECT_EQ(dump.out.rfind("{\n  \"Locations\": [", 0), 0u) << dump.out;
+  EXPECT_EQ(dump.out.rfind("{\n  \"Kind\": \"cli\",\n  \"Locations\": [", 0), 0u) << dump.out;
   // Read as the wrong kind, the file is damaged.
   const Result wrong = Kavdb("dump --kind cst " + Q("steder.cli"));
   EXPECT_EQ(wrong.exit, 1);
   ExpectOneMessage(wrong);
+
+  // The dump names its kind, so a name that says "dat" builds a climate file.
+  WriteText("steder.json", dump.out);
+  const Result renamed = Kavdb("build " + Q("steder.json") + " -o " + Q("steder-ny.dat"));
+  ASSERT_EQ(renamed.exit, 0) << renamed.err;
+  EXPECT_EQ(ReadBytes("steder-ny.dat"), ReadBytes("steder.cli"));
+
+  // --kind against the JSON's own kind: an error naming both, nothing written.
+  const Result contradiction =
+      Kavdb("build " + Q("steder.json") + " --kind egendef -o " + Q("x.cli"));
+  EXPECT_EQ(contradiction.exit, 2);
+  ExpectOneMessage(contradiction);
+  EXPECT_NE(contradiction.err.find("\"cli\""), std::string::npos) << contradiction.err;
+  EXPECT_NE(contradiction.err.find("\"egendef\""), std::string::npos) << contradiction.err;
+  EXPECT_FALSE(std::filesystem::exists(PathOf("x.cli")));
+
+  // Without a kind in the JSON, --kind and then the name decide as before.
+  WriteText("uten.json", R"({"Locations": [{"Name": "Finse", "MeanTemperature": -2.1}]})");
+  EXPECT_EQ(Kavdb("build " + Q("uten.json") + " -o " + Q("a.cli")).exit, 0);
+  EXPECT_EQ(Kavdb("build " + Q("uten.json") + " --kind cli -o " + Q("a.bin")).exit, 0);
+  EXPECT_EQ(ReadBytes("a.bin"), ReadBytes("a.cli"));
+  EXPECT_EQ(Kavdb("build " + Q("uten.json") + " -o " + Q("a.dat")).exit, 1);
+
+  WriteText("ukjent.json", R"({"Kind": "xls", "Locations": []})");
+  const Result unknown = Kavdb("build " + Q("ukjent.json") + " -o " + Q("b.cli"));
+  EXPECT_EQ(unknown.exit, 1);
+  ExpectOneMessage(unknown);
 }
 
 TEST_F(KavdbProgramTest, UnreadableOrDamagedFilesExitWithOne) {

@@ -328,12 +328,13 @@ TEST_F(DataFileTest, FailedWriteShowsTheWriteMessage) {
   EXPECT_FALSE(db.Save());
   EXPECT_FALSE(climate.Save());
   EXPECT_FALSE(costs.Save());
-  EXPECT_FALSE(user.Save());  // silently
+  EXPECT_FALSE(user.Save());
   EXPECT_EQ(platform.Texts(),
             (std::vector<std::string>{
                 Substitute(Str(ids::DatabaseWriteFailed), {PathOf("missing-dir/kav.dat")}),
                 Substitute(Str(ids::ClimateFileWriteFailed), {PathOf("missing-dir/kav.cli")}),
-                Substitute(Str(ids::CostFileFailed), {PathOf("missing-dir/kav.cst")})}));
+                Substitute(Str(ids::CostFileFailed), {PathOf("missing-dir/kav.cst")}),
+                Substitute(Str(ids::DatabaseWriteFailed), {PathOf("missing-dir/egendef.dat")})}));
 }
 
 }  // namespace

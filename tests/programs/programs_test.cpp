@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -105,8 +106,14 @@ TEST_F(ProgramsTest, JsonListsThePageItemsWithTheirFields) {
   std::vector<std::string> kinds;
   for (const auto& item : page["items"]) {
     kinds.push_back(item["kind"]);
-    for (const char* key : {"left_mm", "top_mm", "right_mm", "bottom_mm", "help"}) {
-      EXPECT_TRUE(item.contains(key)) << key;
+    EXPECT_TRUE(item.contains("help"));
+    // Geometry as the shortest decimal of its float (20.066, not 20.06599998474121).
+    for (const char* key : {"left_mm", "top_mm", "right_mm", "bottom_mm"}) {
+      ASSERT_TRUE(item[key].is_number()) << key;
+      const auto millimetres = item[key].get<float>();
+      char shortest[32];
+      const auto end = std::to_chars(shortest, shortest + sizeof shortest, millimetres).ptr;
+      EXPECT_EQ(item[key].dump(), std::string(shortest, end)) << key;
     }
   }
   EXPECT_EQ(kinds, (std::vector<std::string>{"header", "footer", "table", "table"}));

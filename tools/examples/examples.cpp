@@ -1,5 +1,6 @@
 #include "examples.h"
 
+#include "core/strings.h"
 #include "data/reference_data.h"
 
 namespace kav::examples {
@@ -9,6 +10,14 @@ void StandardLayer(CIsolasjon& layer, const std::string& product, const std::str
   layer.Source = code::Source::Standard;
   layer.Product = row;
   layer.ThicknessRow = row->FindThickness(thickness);
+}
+
+void AddAccessory(SubList<CTilleggsutstyr>& list, const std::string& type, int count) {
+  auto accessory = std::make_unique<CTilleggsutstyr>();
+  accessory->AccessoryType = Row(Database()->AccessoryTypes, type);
+  accessory->Count = count;
+  accessory->Name = FormatId(ids::AccessoryName, type, count);
+  list.Append(std::move(accessory));
 }
 
 }  // namespace kav::examples

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "core/object_list.h"
+#include "data/sub_list.h"
 #include "modules/insulation/isolasjon.h"
+#include "modules/insulation/tilleggsutstyr.h"
 #include "modules/kav_doc.h"
 
 namespace kav::examples {
@@ -25,6 +27,7 @@ std::vector<Example> HeatLossExamples();
 std::vector<Example> CondensationExamples();
 std::vector<Example> SoundTrapExamples();
 std::vector<Example> EconomyExamples();
+std::vector<Example> FlowingMediumExamples();
 
 // The row of `list` named `name`; stops the program when the shipped data
 // has none.
@@ -40,5 +43,7 @@ T* Row(const TypedList<T>& list, const std::string& name) {
 
 // A layer of a standard product with one of its standard thicknesses.
 void StandardLayer(CIsolasjon& layer, const std::string& product, const std::string& thickness);
+// `count` accessories of the shipped type `type` at the end of `list`.
+void AddAccessory(SubList<CTilleggsutstyr>& list, const std::string& type, int count);
 
 }  // namespace kav::examples

@@ -1,19 +1,10 @@
 // The heat-loss examples.
-#include "core/strings.h"
 #include "data/reference_data.h"
 #include "examples.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 
 namespace kav::examples {
 namespace {
-
-void AddAccessory(CVarmeTapModul& m, const std::string& type, int count) {
-  auto accessory = std::make_unique<CTilleggsutstyr>();
-  accessory->AccessoryType = Row(Database()->AccessoryTypes, type);
-  accessory->Count = count;
-  accessory->Name = FormatId(ids::AccessoryName, type, count);
-  m.Accessories.Append(std::move(accessory));
-}
 
 // A hot-water pipe indoors, DN 50 steel, with flanged valves.
 void HotWaterPipe(CVarmeTapModul& m) {
@@ -24,8 +15,8 @@ void HotWaterPipe(CVarmeTapModul& m) {
   m.AmbientTemperature = 20.0f;
   StandardLayer(m.Layer1, "Rørskål glassull 60-80 kg/m³ alu", "40.0");
   m.HasAccessories = 1;
-  AddAccessory(m, "Ventil med flenser, uisolert", 2);
-  AddAccessory(m, "Flensepar, uisolert", 3);
+  AddAccessory(m.Accessories, "Ventil med flenser, uisolert", 2);
+  AddAccessory(m.Accessories, "Flensepar, uisolert", 3);
   m.CalcEnergy = 1;
   m.OperatingHours = 8760.0f;
   m.EnergyPrice = 100.0f;

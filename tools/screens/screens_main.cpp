@@ -37,6 +37,7 @@
 #include "core/scripted_platform.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/kav_doc.h"
 #include "modules/lyd/lyd_inputs.h"
 #include "modules/okonomi/okonomi_inputs.h"
@@ -61,6 +62,8 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/kanal_temp/kanal_temp_dlg.h"
+#include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/okonomi/okonomi_dlg.h"
 #include "ui/modules/okonomi/okonomi_isolasjon_dlg.h"
@@ -275,6 +278,22 @@ bool SaveCondensationDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir
   return ok;
 }
 
+// The flowing-media dialogs with the document's run; an empty run gets two
+// segments to show.
+bool SaveFlowingMediumDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  kav::KanalTempInputs run(
+      static_cast<kav::CKanalTempModul&>(doc.Module(kav::CKanalTempModul::kPage)));
+  while (run.Segments.size() < 2) run.Segments.Append(run.NewSegment(nullptr));
+  bool ok = true;
+  {
+    kav::CKanalTempDlg runDialog(run, parent);
+    ok = Save(runDialog, dir, QStringLiteral("kanal-temp")) && ok;
+  }
+  std::unique_ptr<kav::CSegment> segment = kav::CloneAs(*run.Segments[0]);
+  kav::CSegmentDlg segmentDialog(*segment, parent);
+  return Save(segmentDialog, dir, QStringLiteral("segment")) && ok;
+}
+
 // The input dialogs of the heat-loss module with the document's inputs, the
 // climate places from the shipped data, and a user product.
 bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
@@ -326,6 +345,7 @@ bool SaveInputDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   ok = Save(productDialog, dir, QStringLiteral("egendef-produkt")) && ok;
   kav::CIsoTykkelseDlg thicknessDialog(*user.UserProducts[0]->Thicknesses[0], parent);
   ok = Save(thicknessDialog, dir, QStringLiteral("std-tykkelse")) && ok;
+  ok = SaveFlowingMediumDialogs(doc, parent, dir) && ok;
   return SaveCondensationDialogs(doc, parent, dir) && ok;
 }
 

@@ -1,5 +1,8 @@
 #include "modules/common/page_modul.h"
 
+#include "core/string_ids.h"
+#include "modules/common/finite_guard.h"
+#include "modules/common/outcome.h"
 #include "output/page_layout.h"
 
 namespace kav {
@@ -8,11 +11,24 @@ void CPageModul::Calculate() {}
 
 void CPageModul::FinishReading(const CArchive& ar) {
   if (!ar.IsLoading()) return;
-  if (ResultsValid != 0) {
-    Calculate();
-  } else {
+  if (ResultsValid == 0) {
     ClearResults();
+    return;
   }
+  // A document can hold what no dialog lets in: NaN or an infinity among
+  // the inputs, or values so large that the results overflow.
+  auto refuse = [this](int reason) {
+    ClearResults();
+    Outcome outcome;
+    outcome.Refuse(reason);
+    ShowOutcome(outcome);
+  };
+  if (!StoredValuesFinite(*this)) {
+    refuse(ids::ReasonStoredValueNotFinite);
+    return;
+  }
+  Calculate();
+  if (ResultsValid != 0 && !AllFinite(Results())) refuse(ids::ReasonNoFiniteResult);
 }
 
 void CPageModul::ShowOnPage(std::initializer_list<CGraphicsItem*> items, bool shown) const {

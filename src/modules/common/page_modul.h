@@ -30,7 +30,9 @@ class CPageModul : public CKavModul {
   explicit CPageModul(int page) : page_(page) {}
 
   // The last step of reading: with the stored results flag set the module
-  // calculates, otherwise its results go off the page.
+  // calculates, otherwise its results go off the page. A module that stores
+  // NaN or an infinity, or whose results are not finite, is refused with
+  // "Beregningen kan ikke utføres..." and shows no results.
   void FinishReading(const CArchive& ar);
   // Puts the items on the page (in this order) or takes them off.
   void ShowOnPage(std::initializer_list<CGraphicsItem*> items, bool shown) const;

@@ -4,20 +4,36 @@
 
 namespace kav {
 
-void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
-                              const CGraphicsItem& above) {
-  float left = kLeftMarginMm;
-  PlaceInColumn(
-      table, [&](float l, float top) { rows.FillTable(table, headings, l, top); }, above, left);
+namespace {
+
+void PlaceFrom(CTabell& table, const std::function<void(float left, float top)>& fill, float left,
+               float top) {
+  fill(left, top);
+  if (BottomMm(table) + kItemGapMm > PageHeightMm()) fill(PageWidthMm() + left, kColumnTopMm);
 }
 
-void PlaceInColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
-                   const CGraphicsItem& above, float& left) {
-  fill(left, BottomMm(above) + kItemGapMm);
-  if (BottomMm(table) + kItemGapMm > PageHeightMm()) {
-    left += PageWidthMm();
-    fill(left, kColumnTopMm);
-  }
+std::function<void(float, float)> Filler(CTabell& table, const TableRows& rows,
+                                         CTabell::Ids headings) {
+  return [&table, &rows, headings](float left, float top) {
+    rows.FillTable(table, headings, left, top);
+  };
+}
+
+}  // namespace
+
+void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                              const CGraphicsItem& above) {
+  PlaceFrom(table, Filler(table, rows, headings), kLeftMarginMm, BottomMm(above) + kItemGapMm);
+}
+
+void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                           const CTabell& above) {
+  PlaceFrom(table, Filler(table, rows, headings), above.Left, BottomMm(above) + kItemGapMm);
+}
+
+void PlaceBelowInItsColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
+                           const CTabell& above) {
+  PlaceFrom(table, fill, above.Left, BottomMm(above) + kItemGapMm);
 }
 
 }  // namespace kav

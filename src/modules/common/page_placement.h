@@ -21,10 +21,12 @@ inline constexpr float kColumnTopMm = 75.0f;
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above);
 
-// The same for a column that may already have moved: `fill(left, top)`
-// fills the table at `left`, 10 mm below `above`; when there is no room,
-// `left` grows by the page width and the table is filled again at 75 mm.
-void PlaceInColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
-                   const CGraphicsItem& above, float& left);
+// The same in the column of `above`: at its left edge, 10 mm below it, or
+// at 75 mm in the page column to its right.
+void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                           const CTabell& above);
+// The same for a table that fills itself: `fill(left, top)` fills it there.
+void PlaceBelowInItsColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
+                           const CTabell& above);
 
 }  // namespace kav

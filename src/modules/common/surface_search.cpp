@@ -43,12 +43,13 @@ SurfaceSecant::Next SurfaceSecant::Take(float& ts, float f) {
 
 float OuterFilm::Coefficient(float ts, float size, float emissivity) const {
   if (surroundings == code::Surroundings::UserCoefficient) return userCoefficient;
-  const float ta = ambientTemperature;
-  const float dT = std::fabs(ts - ta);
-  const float convection =
-      SurfaceCoefficient(surroundings == code::Surroundings::Indoors ? 1 : 0, vertical == 1, dT,
-                         size, flat ? 1 : 0, height, windSpeed);
-  return convection + RadiationCoefficient(emissivity, ts, ta);
+  return Convection(ts, size) + RadiationCoefficient(emissivity, ts, ambientTemperature);
+}
+
+float OuterFilm::Convection(float ts, float size) const {
+  const float dT = std::fabs(ts - ambientTemperature);
+  return SurfaceCoefficient(surroundings == code::Surroundings::Indoors ? 1 : 0, vertical == 1, dT,
+                            size, flat ? 1 : 0, height, windSpeed);
 }
 
 }  // namespace kav::search

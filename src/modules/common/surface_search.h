@@ -67,6 +67,8 @@ struct OuterFilm {
   // or size `size` (m): convection plus radiation with `emissivity`, or the
   // user's coefficient without radiation.
   float Coefficient(float ts, float size, float emissivity) const;
+  // The convective part alone (EN ISO 12241), at |ts − Ta|.
+  float Convection(float ts, float size) const;
 };
 
 }  // namespace kav::search

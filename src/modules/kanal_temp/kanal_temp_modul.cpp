@@ -7,6 +7,8 @@
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
 #include "modules/common/stored_reference.h"
+#include "modules/kanal_temp/kanal_temp_calculate.h"
+#include "modules/kanal_temp/kanal_temp_page.h"
 
 namespace kav {
 
@@ -87,10 +89,30 @@ std::string CKanalTempModul::PictureName(ColourRecord& colours) const {
 
 void CKanalTempModul::ShowResults() {
   SetResultsShown({&SegmentTable, &EnergyTable, &QuantityTable, &InputTable}, true);
+  for (CSegment* segment : Segments) ShowOnPage({&segment->InputTable}, true);
 }
 
 void CKanalTempModul::ClearResults() {
   SetResultsShown({&SegmentTable, &EnergyTable, &QuantityTable, &InputTable}, false);
+  for (CSegment* segment : Segments) ShowOnPage({&segment->InputTable}, false);
+  LastResult.reset();
+}
+
+void CKanalTempModul::Calculate() {
+  FlowingMediumResult result = CalculateFlowingMedium(*this, AskUser);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) {
+    ClearResults();
+    return;
+  }
+  FillFlowingMediumTables(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues CKanalTempModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return FlowingMediumValues(*this, *LastResult);
 }
 
 }  // namespace kav

@@ -1,9 +1,12 @@
 #pragma once
 // The flowing-media module (module 1, "Strømmende medier"): how a liquid in
 // pipes or air in ducts cools or warms along a chain of up to 25 segments.
+#include <optional>
+
 #include "data/sub_list.h"
 #include "modules/common/liquid.h"
 #include "modules/common/page_modul.h"
+#include "modules/kanal_temp/kanal_temp_result.h"
 #include "modules/kanal_temp/segment.h"
 #include "output/tabell.h"
 
@@ -45,8 +48,13 @@ class CKanalTempModul final : public CPageModul, public KanalTempInputs {
   void Reset() override;
   void ReplaceReference(CItem* item) override;
   std::string PictureName(ColourRecord& colours) const override;
+  void Calculate() override;
   void ShowResults() override;
   void ClearResults() override;
+  ResultValues Results() const override;
+
+  // What the last calculation found; empty while there are no results.
+  std::optional<FlowingMediumResult> LastResult;
 
   CTabell SegmentTable;   // outlet temperature, heat loss and coefficients per segment
   CTabell EnergyTable;    // total and mean heat loss, energy and cost

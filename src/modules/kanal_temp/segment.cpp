@@ -12,6 +12,24 @@ namespace {
 
 constexpr float kNoTemperatureLimit = 10000.0f;
 
+// The outer surface over the length (m²) of insulation s m thick.
+float OuterAreaAt(const SegmentInputs& in, float s) {
+  if (in.Uninsulated != 0) return 0.0f;
+  const float w = in.Width / 1000.0f;
+  const float h = in.Height / 1000.0f;
+  switch (in.Type) {
+    case code::Geometry::Pipe:
+    case code::Geometry::CircularDuct:
+      return kPi * (in.Diameter / 1000.0f + 2.0f * s) * in.Length;
+    case code::Geometry::RectangularDuct:
+      return 2.0f * (w + 2.0f * s + h + 2.0f * s) * in.Length;
+    case code::Geometry::InternalDuct:
+      return 2.0f * (w + h) * in.Length;
+    default:
+      return 0.0f;
+  }
+}
+
 }  // namespace
 
 SegmentInputs::SegmentInputs(code::Geometry type)
@@ -147,6 +165,16 @@ float CSegment::MaxProductTemperature() const {
   if (Uninsulated != 0 || Layer1.Source == code::Source::User) return kNoTemperatureLimit;
   const CIsoProdukt* product = Layer1.ActiveProduct();
   return product != nullptr ? product->MaxTemperature : kNoTemperatureLimit;
+}
+
+float CSegment::OuterArea1() const {
+  return OuterAreaAt(*this, Layer1.ThicknessAt(Diameter) / 1000.0f);
+}
+
+float CSegment::OuterArea2() const {
+  const float t1 = Layer1.ThicknessAt(Diameter);
+  const float s2 = Layer2.ThicknessAt(Diameter + 2.0f * t1) / 1000.0f;
+  return OuterAreaAt(*this, t1 / 1000.0f + s2);
 }
 
 }  // namespace kav

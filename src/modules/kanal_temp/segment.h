@@ -11,6 +11,7 @@
 #include "modules/common/row_ref.h"
 #include "modules/insulation/isolasjon.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/kanal_temp/kanal_temp_result.h"
 #include "output/tabell.h"
 
 namespace kav {
@@ -44,6 +45,11 @@ struct SegmentInputs {
   float Emissivity = 0.94f;
   int Vertical = 0;
   int UninsulatedHangers = 0;
+
+  // Insulated with two layers (not inside a duct).
+  bool HasTwoLayers() const {
+    return Uninsulated == 0 && TwoLayers != 0 && Type != code::Geometry::InternalDuct;
+  }
 
   template <class F>
   void ForEachList(F&& f) {
@@ -88,6 +94,14 @@ class CSegment final : public CListItem, public SegmentInputs {
   // The highest medium temperature the insulation stands: layer 1's
   // product from the product database, else 10000 °C.
   float MaxProductTemperature() const;
+  // The segment from the inlet temperature tin (°C) of its medium, of
+  // density (kg/m³) and heat capacity (J/kgK) for a liquid; air in ducts.
+  // Pure; the run checks the inputs before.
+  SegmentResult CalculateSegment(float tin, float density, float heatCapacity) const;
+  // The outer surface of the insulation over the length (m²): of layer 1,
+  // and over both layers.
+  float OuterArea1() const;
+  float OuterArea2() const;
 
   CTabell InputTable;  // the segment's own input table
 };

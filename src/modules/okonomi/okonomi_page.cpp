@@ -75,25 +75,24 @@ void FillEconomyPage(COkonomiModul& m, const EconomicResult& r) {
   }
   const std::vector<std::string> alternativeLabels(labels.begin() + 1, labels.end());
   m.HeatLossTable.FillLabelledTexts(kHeatLossHeadings, labels, losses);
-  float left = kLeftMarginMm;
-  PlaceInColumn(
+  PlaceBelowInItsColumn(
       m.CostTable,
       [&](float x, float top) {
         m.CostTable.FillLabelledTexts(kCostHeadings, labels, costs, x, top, r.bestIndex + 1);
       },
-      m.HeatLossTable, left);
-  PlaceInColumn(
+      m.HeatLossTable);
+  PlaceBelowInItsColumn(
       m.PaybackTable,
       [&](float x, float top) {
         m.PaybackTable.FillLabelledTexts(kPaybackHeadings, alternativeLabels, paybacks, x, top);
       },
-      m.CostTable, left);
+      m.CostTable);
   TableRows inputs;
   InputRows(m, inputs);
-  PlaceInColumn(
+  PlaceBelowInItsColumn(
       m.InputTable,
       [&](float x, float top) { inputs.FillTable(m.InputTable, kInputHeadings, x, top); },
-      m.PaybackTable, left);
+      m.PaybackTable);
 }
 
 ResultValues EconomyValues(const OkonomiInputs& in, const EconomicResult& r) {

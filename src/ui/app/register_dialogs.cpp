@@ -8,6 +8,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_inputs.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/insulation/tilleggsutstyr.h"
+#include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/lyd/lyd_inputs.h"
 #include "modules/okonomi/okonomi_inputs.h"
 #include "modules/okonomi/okonomi_isolasjon_edit.h"
@@ -25,6 +26,8 @@
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
 #include "ui/modules/insulation/tilleggsutstyr_dlg.h"
+#include "ui/modules/kanal_temp/kanal_temp_dlg.h"
+#include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
 #include "ui/modules/okonomi/okonomi_dlg.h"
 #include "ui/modules/okonomi/okonomi_isolasjon_dlg.h"
@@ -65,6 +68,8 @@ void RegisterDialogs() {
   Register<CInnvendigKondensDlg, InnvendigKondensInputs>();
   Register<COkonomiDlg, OkonomiInputs>();
   Register<COkoIsolasjonDlg, OkoIsolasjonEdit>();
+  Register<CKanalTempDlg, KanalTempInputs>();
+  Register<CSegmentDlg, CSegment>();
 }
 
 }  // namespace kav

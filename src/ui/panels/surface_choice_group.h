@@ -35,6 +35,7 @@ class SurfaceChoiceGroup final : public QGroupBox {
   // ..."), or else a row (`selectMessage` when there is none).
   bool Check(CItemDlg& dialog, int selectMessage, int emissivityLabel) const;
 
+  QRadioButton& DatabaseRadio() const { return *database_; }
   QComboBox& RowBox() const { return *rowBox_; }
   QRadioButton& UserRadio() const { return *user_; }
   NumberField& EmissivityField() const { return *emissivity_; }
