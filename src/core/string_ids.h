@@ -415,6 +415,13 @@ inline constexpr int AtLeastOneAlternative = 61228;
 inline constexpr int TooManyAlternatives = 62502;
 inline constexpr int AlternativeAlreadyAdded = 62613;
 inline constexpr int ObjectTypeChangeResetsAlternatives = 61262;
+// Field names of the economic dialog's range messages.
+inline constexpr int LabelMediumTemperature = 22012;
+inline constexpr int LabelAmbientTemperature = 22013;
+inline constexpr int LabelCo2Factor = 22014;
+inline constexpr int LabelDepreciationTime = 22015;
+inline constexpr int LabelPriceIncrease = 22016;
+inline constexpr int LabelRealInterest = 22017;
 
 // Sound trap
 inline constexpr int SoundTrapCalculation = 22250;  // table and graph title, page title

@@ -399,6 +399,12 @@ constexpr Entry kEntries[] = {
   {ids::AtLeastOneAlternative, "Du må legge inn minst en isolasjonstype med kostnad."},
   {ids::TooManyAlternatives, "Du kan ikke legge inn flere isolasjontyper.\n(intern begrensning i programmet)"},
   {ids::AlternativeAlreadyAdded, "Denne isolasjonstypen, tykkelse og kostnaden er allerede lagt inn."},
+  {ids::LabelMediumTemperature, "medietemperaturen"},
+  {ids::LabelAmbientTemperature, "omgivelsestemperaturen"},
+  {ids::LabelCo2Factor, "CO2-utslippet"},
+  {ids::LabelDepreciationTime, "avskrivningstiden"},
+  {ids::LabelPriceIncrease, "inflasjonen på energi"},
+  {ids::LabelRealInterest, "realrenten"},
   {ids::ObjectTypeChangeResetsAlternatives, "Advarsel: Valg av isolerasjonsprodukt/kostnad må gjøres på nytt når du forandrer produkttype."},
   // Sound trap
   {ids::SoundTrapCalculation, "Lydfelleberegning"},

@@ -1,5 +1,7 @@
 #include "data/kostnad.h"
 
+#include <utility>
+
 #include "core/archive.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -9,6 +11,23 @@
 #include "data/row_name.h"
 
 namespace kav {
+
+namespace {
+
+std::string& UnitWordInUse() {
+  static std::string word = Str(ids::UnitMetre);
+  return word;
+}
+
+}  // namespace
+
+const std::string& CostUnitWord() {
+  return UnitWordInUse();
+}
+
+void SetCostUnitWord(std::string word) {
+  UnitWordInUse() = std::move(word);
+}
 
 // ---- CIsoKostnad
 

@@ -32,6 +32,12 @@ class CIsoKostnad final : public CListItem {
 
 using CostChoice = ListChoice<CIsoKostnad>;
 
+// The unit word cost entries are priced in while they are created or
+// edited: "m" for pipes and ducts, "m²" for flat surfaces, as the economic
+// dialog last set it.
+const std::string& CostUnitWord();
+void SetCostUnitWord(std::string word);
+
 class CKostnad final : public CItem {
  public:
   static constexpr const char* kClassName = "CKostnad";

@@ -150,7 +150,7 @@ class RoundTripTest : public ModuleTest {
         std::is_same_v<Module, CVarmeTapModul> || std::is_same_v<Module, CUtvendigKondensModul> ||
         std::is_same_v<Module, CInnvendigKondensModul> || std::is_same_v<Module, CLydModul> ||
         std::is_same_v<Module, CTankTempModul> || std::is_same_v<Module, CKanalTempModul> ||
-        std::is_same_v<Module, CFrostModul>;
+        std::is_same_v<Module, CFrostModul> || std::is_same_v<Module, COkonomiModul>;
     EXPECT_EQ(PageList(Module::kPage).empty(), !(calculates && read.ResultsValid));
     EXPECT_EQ(Written([&](CArchive& ar) { read.Serialize(ar); }), first);
     EXPECT_TRUE(platform.events.empty()) << platform.Texts().front();

@@ -27,6 +27,7 @@ std::vector<Example> HeatLossExamples();
 std::vector<Example> CondensationExamples();
 std::vector<Example> SoundTrapExamples();
 std::vector<Example> TankExamples();
+std::vector<Example> EconomyExamples();
 std::vector<Example> FlowingMediumExamples();
 std::vector<Example> FrostExamples();
 

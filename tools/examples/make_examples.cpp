@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   for (examples::Example& example : examples::CondensationExamples()) all.push_back(example);
   for (examples::Example& example : examples::SoundTrapExamples()) all.push_back(example);
   for (examples::Example& example : examples::TankExamples()) all.push_back(example);
+  for (examples::Example& example : examples::EconomyExamples()) all.push_back(example);
   for (examples::Example& example : examples::FlowingMediumExamples()) all.push_back(example);
   for (examples::Example& example : examples::FrostExamples()) all.push_back(example);
   CKavDoc doc;

@@ -30,17 +30,21 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <utility>
 
 #include "core/data_directory.h"
 #include "core/project.h"
 #include "core/scripted_platform.h"
-#include "modules/frost/frost_modul.h"
 #include "database_screens.h"
+#include "modules/frost/frost_modul.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "modules/insulation/isolasjon_edit.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
 #include "modules/kav_doc.h"
 #include "modules/lyd/lyd_inputs.h"
+#include "modules/okonomi/okonomi_inputs.h"
+#include "modules/okonomi/okonomi_isolasjon_edit.h"
 #include "modules/tank_temp/tank_temp_modul.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
@@ -54,9 +58,11 @@
 #include "ui/app/title_dlg.h"
 #include "ui/database/egendef_database_dlg.h"
 #include "ui/database/egendef_iso_produkt_dlg.h"
+#include "ui/database/iso_kostnad_dlg.h"
 #include "ui/database/iso_tykkelse_dlg.h"
 #include "ui/database/klima_dlg.h"
 #include "ui/database/klimasted_dlg.h"
+#include "ui/database/kostnad_dlg.h"
 #include "ui/modules/frost/frost_dlg.h"
 #include "ui/modules/innvendig_kondens/innvendig_kondens_dlg.h"
 #include "ui/modules/insulation/isolasjon_dlg.h"
@@ -64,6 +70,8 @@
 #include "ui/modules/kanal_temp/kanal_temp_dlg.h"
 #include "ui/modules/kanal_temp/segment_dlg.h"
 #include "ui/modules/lyd/lyd_dlg.h"
+#include "ui/modules/okonomi/okonomi_dlg.h"
+#include "ui/modules/okonomi/okonomi_isolasjon_dlg.h"
 #include "ui/modules/tank_temp/tank_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/room_temp_dlg.h"
 #include "ui/modules/utvendig_kondens/utvendig_kondens_dlg.h"
@@ -386,6 +394,50 @@ bool SaveSoundTrapDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
   return ok;
 }
 
+// The economic dialog with a standard solution and two alternatives of the
+// first pipe product of the shipped data, the solution dialog on one of
+// them, and the cost list with two entries and one entry's dialog.
+bool SaveEconomyDialogs(kav::CKavDoc& doc, QWidget* parent, const QDir& dir) {
+  bool ok = true;
+  kav::OkonomiInputs economy;
+  const auto& products = doc.Database().InsulationProducts;
+  auto solution = [&](std::size_t row, float price) {
+    auto s = std::make_unique<kav::COkonomiIsolasjon>();
+    if (!products.empty() && products[0]->Thicknesses.size() > row) {
+      s->Product = products[0];
+      s->ThicknessRow = products[0]->Thicknesses[row];
+    }
+    s->Price = price;
+    s->ComposeName();
+    return s;
+  };
+  economy.StandardSolution = *solution(1, 310.0f);
+  economy.Alternatives.Append(solution(3, 385.0f));
+  economy.Alternatives.Append(solution(5, 520.0f));
+  kav::COkonomiDlg economyDialog(economy, parent);
+  ok = Save(economyDialog, dir, QStringLiteral("okonomi")) && ok;
+  kav::OkoIsolasjonEdit edit(*economy.Alternatives[0], economy.Diameter, &economy.Alternatives,
+                             economy.Alternatives[0]);
+  kav::COkoIsolasjonDlg solutionDialog(edit, parent);
+  ok = Save(solutionDialog, dir, QStringLiteral("okonomi-isolasjonstype")) && ok;
+
+  kav::CostChoice costs;
+  for (const auto& [name, price] :
+       {std::pair{"Rørskål 50 mm, DN 80", 385.0f}, std::pair{"Rørskål 80 mm, DN 80", 520.0f}}) {
+    auto entry = std::make_unique<kav::CIsoKostnad>();
+    entry->Name = name;
+    entry->Price = price;
+    entry->UpdateDisplayText("m");
+    costs.Rows.Append(std::move(entry));
+  }
+  costs.Selected = costs.Rows[0];
+  kav::CKostnadDlg costDialog(costs, parent);
+  ok = Save(costDialog, dir, QStringLiteral("kostnadsdata")) && ok;
+  kav::CIsoKostnadDlg entryDialog(*costs.Rows[1], parent);
+  ok = Save(entryDialog, dir, QStringLiteral("kostnad-isolasjon")) && ok;
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -443,5 +495,6 @@ int main(int argc, char** argv) {
                                       [&dir](QWidget& window, const QString& name) {
                                         return Save(window, dir, QStringLiteral("db-") + name);
                                       });
+  SaveEconomyDialogs(app.Document(), &app.Frame(), dir);
   return ok ? 0 : 1;
 }

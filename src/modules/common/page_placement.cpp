@@ -6,24 +6,34 @@ namespace kav {
 
 namespace {
 
-void PlaceFrom(CTabell& table, const TableRows& rows, CTabell::Ids headings, float left,
+void PlaceFrom(CTabell& table, const std::function<void(float left, float top)>& fill, float left,
                float top) {
-  rows.FillTable(table, headings, left, top);
-  if (BottomMm(table) + kItemGapMm > PageHeightMm()) {
-    rows.FillTable(table, headings, PageWidthMm() + left, kColumnTopMm);
-  }
+  fill(left, top);
+  if (BottomMm(table) + kItemGapMm > PageHeightMm()) fill(PageWidthMm() + left, kColumnTopMm);
+}
+
+std::function<void(float, float)> Filler(CTabell& table, const TableRows& rows,
+                                         CTabell::Ids headings) {
+  return [&table, &rows, headings](float left, float top) {
+    rows.FillTable(table, headings, left, top);
+  };
 }
 
 }  // namespace
 
 void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                               const CGraphicsItem& above) {
-  PlaceFrom(table, rows, headings, kLeftMarginMm, BottomMm(above) + kItemGapMm);
+  PlaceFrom(table, Filler(table, rows, headings), kLeftMarginMm, BottomMm(above) + kItemGapMm);
 }
 
 void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                            const CTabell& above) {
-  PlaceFrom(table, rows, headings, above.Left, BottomMm(above) + kItemGapMm);
+  PlaceFrom(table, Filler(table, rows, headings), above.Left, BottomMm(above) + kItemGapMm);
+}
+
+void PlaceBelowInItsColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
+                           const CTabell& above) {
+  PlaceFrom(table, fill, above.Left, BottomMm(above) + kItemGapMm);
 }
 
 }  // namespace kav

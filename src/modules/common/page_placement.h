@@ -2,6 +2,8 @@
 // Where a module puts a table under the one above it: at the left margin,
 // 10 mm below; when the page has no room left for it, at the top of the
 // next page column.
+#include <functional>
+
 #include "modules/common/table_rows.h"
 #include "output/graphics_item.h"
 #include "output/tabell.h"
@@ -22,6 +24,9 @@ void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Id
 // The same in the column of `above`: at its left edge, 10 mm below it, or
 // at 75 mm in the page column to its right.
 void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
+                           const CTabell& above);
+// The same for a table that fills itself: `fill(left, top)` fills it there.
+void PlaceBelowInItsColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
                            const CTabell& above);
 
 }  // namespace kav

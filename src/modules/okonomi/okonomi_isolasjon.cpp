@@ -6,6 +6,10 @@
 
 namespace kav {
 
+std::string UnitWord(code::Geometry g) {
+  return Str(code::IsFlat(g) ? ids::UnitSquareMetre : ids::UnitMetre);
+}
+
 COkonomiIsolasjon::COkonomiIsolasjon(code::Geometry objectType) {
   ObjectType = objectType;
   BindRows(this);
@@ -122,7 +126,7 @@ void COkonomiIsolasjon::ComposeName() {
   }
   const CIsoProdukt* product = InsulationProduct();
   Name = FormatId(ids::SolutionName, product != nullptr ? product->Name : std::string(),
-                  ThicknessText(), Price, Str(IsFlat() ? ids::UnitSquareMetre : ids::UnitMetre));
+                  ThicknessText(), Price, UnitWord(ObjectType));
 }
 
 }  // namespace kav

@@ -36,6 +36,9 @@ struct SolutionSettings {
   float Price = 100.0f;  // kr per m, or per m² for flat surfaces, installed
 };
 
+// The unit word of prices: "m²" for the flat object types, "m" otherwise.
+std::string UnitWord(code::Geometry g);
+
 class COkonomiIsolasjon final : public CListItem, public SolutionSettings, public InsulationRows {
  public:
   static constexpr const char* kClassName = "COkonomiIsolasjon";

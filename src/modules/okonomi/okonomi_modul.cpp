@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/string_ids.h"
 #include "modules/common/module_inputs.h"
 #include "modules/common/module_picture.h"
+#include "modules/okonomi/okonomi_calculate.h"
+#include "modules/okonomi/okonomi_page.h"
 
 namespace kav {
 
@@ -48,6 +51,22 @@ void COkonomiModul::Reset() {
   ClearResults();
 }
 
+void COkonomiModul::Calculate() {
+  ClearResults();
+  EconomicResult result = CalculateEconomy(*this);
+  ShowOutcome(result.outcome);
+  if (!result.outcome.ok) return;
+  BestIndex = result.bestIndex;
+  FillEconomyPage(*this, result);
+  LastResult = std::move(result);
+  ShowResults();
+}
+
+ResultValues COkonomiModul::Results() const {
+  if (ResultsValid == 0 || !LastResult) return {};
+  return EconomyValues(*this, *LastResult);
+}
+
 int COkonomiModul::EditInput() {
   return EditModuleInputs<OkonomiInputs>(*this, *this, false);
 }
@@ -81,11 +100,10 @@ void COkonomiModul::Serialize(CArchive& ar) {
 std::string COkonomiModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "MATERIALTYPEX0";
   const std::size_t shown = static_cast<std::size_t>(std::max(BestIndex - 1, 0));
-  if (shown < Alternatives.size()) {
-    const COkonomiIsolasjon& solution = *Alternatives[shown];
-    colours.Add(kKeyOlive, solution.InsulationColour());
-    colours.Add(kKeyYellow, solution.OuterColour());
-  }
+  const COkonomiIsolasjon& solution =
+      shown < Alternatives.size() ? *Alternatives[shown] : StandardSolution;
+  colours.Add(kKeyOlive, solution.InsulationColour());
+  colours.Add(kKeyYellow, solution.OuterColour());
   return NumberedPicture("MATERIALTYPE", Orientation * 6 + code::ToInt(ObjectType));
 }
 
@@ -97,6 +115,7 @@ void COkonomiModul::ShowResults() {
 void COkonomiModul::ClearResults() {
   SetResultsShown({&HeatLossTable, &CostTable, &PaybackTable, &InputTable, &InternalInsulationText},
                   false);
+  LastResult.reset();
 }
 
 }  // namespace kav

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/strings.h"
+#include "modules/common/geometry_text.h"
 #include "modules/common/page_placement.h"
 #include "modules/common/surroundings.h"
 #include "modules/common/table_rows.h"
@@ -20,12 +21,6 @@ constexpr int kComparisonHeadings[] = {ids::HeatLossCalculation, ids::RequiredTh
                                        ids::StandardThicknessHeading};
 constexpr int kInputHeadings[] = {ids::HeatLossCalculation, ids::InputValuesHeading};
 
-constexpr int kGeometryText[] = {ids::GeometryPipe,
-                                 ids::GeometryCircularDuct,
-                                 ids::GeometryRectangularDuct,
-                                 ids::GeometryInternallyInsulatedDuct,
-                                 ids::GeometryFlatOutside,
-                                 ids::GeometryFlatInside};
 constexpr int kCriterionText[] = {
     ids::GivenInsulationThickness, ids::CriterionGivenSurfaceTemperature,
     ids::CriterionGivenMaxHeatLoss, ids::CriterionRecommendedThickness};
@@ -155,8 +150,8 @@ void FillHeatLossResultTable(CVarmeTapModul& m, const HeatLossResult& r) {
 void FillHeatLossInputTable(CVarmeTapModul& m) {
   TableRows rows;
   const bool twoLayers = m.CalculatesTwoLayers();
-  const int geometry = code::ToInt(m.Geometry);  // 0..5: a known geometry was calculated
-  rows.Add(ids::PipeDuctType, Str(kGeometryText[geometry]));
+  // A known geometry was calculated.
+  rows.Add(ids::PipeDuctType, Str(GeometryTextId(m.Geometry)));
   if (code::IsCircular(m.Geometry)) {
     rows.Add(ids::PipeDuctDiameter, FormatValue(ids::FmtMillimetre1, m.Diameter));
   }

@@ -24,35 +24,12 @@ float StartThickness(float estimate) {
 
 }  // namespace
 
-HeatLossSearch::Shape HeatLossSearch::ShapeFor(float inner, float outer) const {
-  Shape shape;
-  if (c_.Circular()) {
-    const float d = c_.diameter / 1000.0f;
-    const float dInner = d + 2.0f * inner;
-    const float dOuter = dInner + 2.0f * outer;
-    shape.size = dOuter;
-    shape.perimeter = kPi * dOuter;
-    shape.factor = LogF(dOuter / dInner) / (2.0f * kPi);
-  } else if (c_.Flat()) {
-    shape.perimeter = 1.0f;
-    shape.factor = outer;
-  } else {
-    float h = c_.height / 1000.0f;
-    float b = c_.width / 1000.0f;
-    if (!c_.Internal()) {
-      h += 2.0f * (inner + outer);
-      b += 2.0f * (inner + outer);
-    }
-    shape.size = std::max(h, b);
-    shape.perimeter = 2.0f * b + 2.0f * h;
-    shape.factor = outer / shape.perimeter;
-  }
-  return shape;
+search::LayerShape HeatLossSearch::ShapeFor(float inner, float outer) const {
+  return search::InsulatedShape(c_.geometry, c_.diameter, c_.height, c_.width, inner, outer);
 }
 
-float HeatLossSearch::Film(float h, const Shape& shape, float ts) const {
-  if (c_.Flat()) return h * (ts - c_.ambientTemperature);
-  return h * shape.perimeter * (ts - c_.ambientTemperature);
+float HeatLossSearch::Film(float h, const search::LayerShape& shape, float ts) const {
+  return search::SurfaceHeat(shape, c_.Flat(), h, ts, c_.ambientTemperature);
 }
 
 search::OuterFilm HeatLossSearch::OuterSide() const {
@@ -72,22 +49,11 @@ float HeatLossSearch::OuterCoefficient(float ts, float size, float emissivity) c
 }
 
 SurfaceResult HeatLossSearch::OneLayer(const HeatLossLayer& layer, float emissivity) const {
-  const float tm = c_.mediumTemperature;
-  const float ta = c_.ambientTemperature;
-  const Shape shape = ShapeFor(0.0f, layer.thickness);
-  float ts = StartSurfaceTemperature(layer.thickness, tm, ta);
-  SurfaceSecant secant(tm, ta, true);
-  SurfaceResult result;
-  for (int i = 0; i < kMaxIterations; ++i) {
-    const float h = OuterCoefficient(ts, shape.size, emissivity);
-    const float conducted = layer.lambda.Integral(ts, tm) / shape.factor;
-    const float film = Film(h, shape, ts);
-    result = {ts, 0.0f, conducted, h};
-    const SurfaceSecant::Next next = secant.Take(ts, conducted - film);
-    if (next == SurfaceSecant::Next::AtMedium) result.heatLoss = film;
-    if (next != SurfaceSecant::Next::Step) break;
-  }
-  return result;
+  const search::LayerSurface surface =
+      search::SearchLayerSurface(ShapeFor(0.0f, layer.thickness), layer.thickness, layer.lambda,
+                                 OuterSide(), emissivity, c_.mediumTemperature);
+  return {surface.surfaceTemperature, 0.0f, surface.atMedium ? surface.film : surface.conducted,
+          surface.coefficient};
 }
 
 SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLossLayer& outer,
@@ -99,7 +65,7 @@ SurfaceResult HeatLossSearch::TwoLayers(const HeatLossLayer& inner, const HeatLo
   const float d = c_.diameter / 1000.0f;
   const float d1 = d + 2.0f * t1;
   const float d2 = d1 + 2.0f * t2;
-  const Shape shape = ShapeFor(t1, t2);
+  const search::LayerShape shape = ShapeFor(t1, t2);
   float ts = StartSurfaceTemperature(t1 + t2, tm, ta);
   float lambda1 = 0.036f;
   float lambda2 = 0.036f;
@@ -164,7 +130,7 @@ ThicknessResult HeatLossSearch::ForSurfaceTemperature(float ts,
   float fPrev = 0.0f;
   ThicknessResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
-    const Shape shape = ShapeFor(0.0f, t);
+    const search::LayerShape shape = ShapeFor(0.0f, t);
     const float h = OuterCoefficient(ts, shape.size, emissivity);
     const float conducted = lambda.Integral(ts, tm) / shape.factor;
     const float f = conducted - Film(h, shape, ts);
@@ -230,7 +196,7 @@ ThicknessResult HeatLossSearch::ForMaxHeatLoss(float maxLoss, const Conductivity
   float bPrev = 0.0f;
   ThicknessResult result;
   for (int i = 0; i < kMaxIterations; ++i) {
-    const Shape shape = ShapeFor(0.0f, t);
+    const search::LayerShape shape = ShapeFor(0.0f, t);
     const float h = OuterCoefficient(ts, shape.size, emissivity);
     const float conducted = lambda.Integral(ts, tm) / shape.factor;
     const float r = conducted - maxLoss;             // loss residual

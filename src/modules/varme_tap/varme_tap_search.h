@@ -4,6 +4,7 @@
 // maximum heat loss, by secant iteration in single precision.
 #include "core/formulas.h"
 #include "modules/common/codes.h"
+#include "modules/common/layer_surface.h"
 #include "modules/common/surface_search.h"
 
 namespace kav {
@@ -71,15 +72,10 @@ class HeatLossSearch {
                                  float emissivity) const;
 
  private:
-  struct Shape {
-    float size = 0.0f;       // characteristic size for the convection formula, m
-    float perimeter = 0.0f;  // outer surface per metre, m (1 for flat surfaces)
-    float factor = 0.0f;     // geometry factor G of the outermost layer
-  };
-  // The shape of the object insulated with `inner` + `outer` (m), the
-  // outer layer `outer` thick.
-  Shape ShapeFor(float inner, float outer) const;
-  float Film(float h, const Shape& shape, float ts) const;
+  // The object insulated with `inner` + `outer` (m), the outer layer
+  // `outer` thick.
+  search::LayerShape ShapeFor(float inner, float outer) const;
+  float Film(float h, const search::LayerShape& shape, float ts) const;
   search::OuterFilm OuterSide() const;
 
   HeatLossCase c_;

@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "core/strings.h"
-#include "data/active_list.h"
 #include "data/reference_data.h"
 #include "modules/insulation/isolasjon_edit.h"
+#include "ui/panels/layer_choice.h"
 #include "ui/panels/product_choice_group.h"
 #include "ui/panels/surface_choice_group.h"
 
@@ -22,16 +22,6 @@ namespace {
 constexpr int kStandard = 0;
 constexpr int kHose = 1;
 constexpr int kUser = 2;
-
-template <class T>
-T* As(CListItem* row) {
-  return static_cast<T*>(row);
-}
-
-template <class T>
-std::vector<CListItem*> Rows(const std::vector<T*>& rows) {
-  return std::vector<CListItem*>(rows.begin(), rows.end());
-}
 
 }  // namespace
 
@@ -102,12 +92,7 @@ CIsolasjonDlg::CIsolasjonDlg(IsolasjonEdit& edit, QWidget* parent)
 
 void CIsolasjonDlg::ShowLayer() {
   const CIsolasjon& l = edit_.Layer;
-  groups_[kStandard]->Show(Rows(edit_.Products), l.Product, l.ThicknessRow, l.OwnThickness != 0,
-                           l.Thickness);
-  groups_[kHose]->Show(Rows(edit_.HoseProducts), l.HoseProduct, l.HoseSeries,
-                       l.OwnHoseThickness != 0, l.HoseThickness);
-  groups_[kUser]->Show(Rows(edit_.UserProducts), l.UserProduct, l.UserThicknessRow,
-                       l.OwnUserThickness != 0, l.UserThicknessValue);
+  Choice().Show(edit_);
   sourceRadios_[kStandard]->setEnabled(code::HasUseFlag(l.Usage) ||
                                        l.Source == code::Source::Standard);
   sourceRadios_[kHose]->setEnabled(!edit_.HoseProducts.empty() || l.Source == code::Source::Hose);
@@ -115,13 +100,10 @@ void CIsolasjonDlg::ShowLayer() {
       sourceRadios_[static_cast<std::size_t>(std::clamp(code::ToInt(l.Source), 0, 2))];
   chosen->setChecked(true);
   SourceChosen(sources_->id(chosen));
+}
 
-  jacketing_->Show(ActiveList<CMantling>(), l.Jacketing, l.HasJacketing != 0, l.UserJacketing != 0,
-                   l.JacketingEmissivity);
-  innerJacketing_->Show(ActiveList<CInnvMantling>(), l.InnerJacketing, l.HasInnerJacketing != 0,
-                        l.UserInnerJacketing != 0, l.InnerJacketingEmissivity);
-  surface_->Show(ActiveList<COverflate>(), l.Surface, true, l.UserSurface != 0,
-                 l.SurfaceEmissivityValue);
+LayerChoice CIsolasjonDlg::Choice() const {
+  return {groups_, jacketing_, innerJacketing_, surface_};
 }
 
 int CIsolasjonDlg::Source() const {
@@ -134,35 +116,7 @@ void CIsolasjonDlg::SourceChosen(int source) {
 
 void CIsolasjonDlg::ReadInto(CIsolasjon& l) const {
   l.Source = code::FromInt<code::Source>(Source());
-  const ProductChoiceGroup& standard = *groups_[kStandard];
-  l.Product = As<CIsoProdukt>(standard.Product());
-  l.ThicknessRow = As<CIsoTykkelse>(standard.Row());
-  l.OwnThickness = standard.OwnThickness() ? 1 : 0;
-  standard.ReadThickness(l.Thickness);
-
-  const ProductChoiceGroup& hose = *groups_[kHose];
-  l.HoseProduct = As<CKorbuFlex>(hose.Product());
-  l.HoseSeries = As<CKorbuFlexSerie>(hose.Row());
-  l.OwnHoseThickness = hose.OwnThickness() ? 1 : 0;
-  hose.ReadThickness(l.HoseThickness);
-
-  const ProductChoiceGroup& user = *groups_[kUser];
-  l.UserProduct = As<CEgendefIsoProdukt>(user.Product());
-  l.UserThicknessRow = As<CIsoTykkelse>(user.Row());
-  l.OwnUserThickness = user.OwnThickness() ? 1 : 0;
-  user.ReadThickness(l.UserThicknessValue);
-
-  l.HasJacketing = jacketing_->On() ? 1 : 0;
-  l.UserJacketing = jacketing_->UserValue() ? 1 : 0;
-  l.Jacketing = As<CMantling>(jacketing_->Row());
-  jacketing_->ReadEmissivity(l.JacketingEmissivity);
-  l.HasInnerJacketing = innerJacketing_->On() ? 1 : 0;
-  l.UserInnerJacketing = innerJacketing_->UserValue() ? 1 : 0;
-  l.InnerJacketing = As<CInnvMantling>(innerJacketing_->Row());
-  innerJacketing_->ReadEmissivity(l.InnerJacketingEmissivity);
-  l.UserSurface = surface_->UserValue() ? 1 : 0;
-  l.Surface = As<COverflate>(surface_->Row());
-  surface_->ReadEmissivity(l.SurfaceEmissivityValue);
+  Choice().ReadInto(l);
 }
 
 void CIsolasjonDlg::EditUserProducts() {

@@ -17,6 +17,7 @@ class QStackedWidget;
 namespace kav {
 
 class CIsolasjon;
+struct LayerChoice;
 class ProductChoiceGroup;
 class SurfaceChoiceGroup;
 struct IsolasjonEdit;
@@ -46,6 +47,7 @@ class CIsolasjonDlg final : public CItemDlg {
   void ShowLayer();
   // The dialog's choices into the layer.
   void ReadInto(CIsolasjon& layer) const;
+  LayerChoice Choice() const;
   int Source() const;
   void SourceChosen(int source);
   // The user database's editor; afterwards the products are offered anew.

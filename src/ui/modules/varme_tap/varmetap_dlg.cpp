@@ -17,6 +17,7 @@
 #include "core/platform.h"
 #include "core/strings.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/panels/geometry_names.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -27,16 +28,6 @@ namespace kav {
 namespace {
 
 constexpr int kGeometries = 6;
-
-QStringList GeometryNames() {
-  QStringList names;
-  for (int id :
-       {ids::GeometryPipe, ids::GeometryCircularDuct, ids::GeometryRectangularDuct,
-        ids::GeometryInternallyInsulatedDuct, ids::GeometryFlatOutside, ids::GeometryFlatInside}) {
-    names << QString::fromStdString(Str(id));
-  }
-  return names;
-}
 
 // A wrapped text of `lines` lines, which the layout keeps room for.
 QLabel* Note(const char* text, int lines, QWidget* parent) {
