@@ -15,6 +15,7 @@
 #include "modules/common/module_picture.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "ui/panels/flow_group.h"
+#include "ui/panels/hanger_box.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/percent_field.h"
 #include "ui/panels/surroundings_group.h"
@@ -85,16 +86,8 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(InnvendigKondensInputs& inputs, QWidg
   humidity_->SetValue(in.RelativeHumidity);
   AddFieldRow(*airGrid, QStringLiteral("Rel. luftfuktighet [%]:"), humidity_);
 
-  auto* hangerBox = new QGroupBox(this);
-  auto* hangerLayout = new QVBoxLayout(hangerBox);
-  hangers_ = new QCheckBox(QStringLiteral("Uisolerte opphengninger"), hangerBox);
-  auto* note = new QLabel(QString::fromUtf8("Varmetap pga. opphengninger beregnes som en "
-                                            "prosentvis tilleggslengde (ref. ISO 12241)"),
-                          hangerBox);
-  note->setWordWrap(true);
-  note->setMinimumHeight(note->fontMetrics().lineSpacing() * 2);
-  hangerLayout->addWidget(hangers_);
-  hangerLayout->addWidget(note);
+  auto* hangerBox = new HangerBox(this);
+  hangers_ = &hangerBox->Check();
 
   auto* first = new QVBoxLayout;
   first->addWidget(ductBox);

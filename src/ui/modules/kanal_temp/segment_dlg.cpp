@@ -17,6 +17,7 @@
 #include "data/active_list.h"
 #include "modules/kanal_temp/segment.h"
 #include "ui/panels/flow_group.h"
+#include "ui/panels/hanger_box.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/surface_choice_group.h"
 #include "ui/panels/surroundings_group.h"
@@ -103,16 +104,8 @@ CSegmentDlg::CSegmentDlg(CSegment& segment, QWidget* parent)
   flow_ = new FlowGroup([this] { return CrossSection(); }, this);
   flow_->SetValues(s.FlowUnit, s.Flow);
 
-  auto* hangerBox = new QGroupBox(this);
-  auto* hangerLayout = new QVBoxLayout(hangerBox);
-  hangers_ = new QCheckBox(QStringLiteral("Uisolerte opphengninger"), hangerBox);
-  auto* note = new QLabel(QString::fromUtf8("Varmetap pga. opphengninger beregnes som en "
-                                            "prosentvis tilleggslengde (ref. ISO 12241)"),
-                          hangerBox);
-  note->setWordWrap(true);
-  note->setMinimumHeight(note->fontMetrics().lineSpacing() * 2);
-  hangerLayout->addWidget(hangers_);
-  hangerLayout->addWidget(note);
+  auto* hangerBox = new HangerBox(this);
+  hangers_ = &hangerBox->Check();
 
   auto* first = new QVBoxLayout;
   first->addLayout(nameRow);
