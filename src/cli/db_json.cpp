@@ -453,7 +453,9 @@ class Reader {
       }
     }
     for (const auto& [key, rows] : required_) {
-      if (rows->empty()) Fail(Child(path_, key), "listen kan ikke være tom");
+      if (rows->empty()) {
+        throw EmptyRequiredListError(Child(path_, key), "listen kan ikke være tom");
+      }
     }
   }
 

@@ -89,6 +89,14 @@ class JsonMappingError : public std::runtime_error {
   std::string path_;
 };
 
+// A row without the sub-rows it cannot be without (a product without
+// thicknesses, a hose series without steps): the files can hold such a row,
+// but building one from JSON is refused as the program's dialogs refuse it.
+class EmptyRequiredListError : public JsonMappingError {
+ public:
+  using JsonMappingError::JsonMappingError;
+};
+
 // The kind `json` states, if it states one; a JsonMappingError for a kind
 // that is not one of the four.
 std::optional<DataFileKind> KindInJson(const Json& json);
