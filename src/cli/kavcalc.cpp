@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,10 +35,23 @@ std::vector<int> PagesToExport(const KavcalcOptions& options, const kav::CKavDoc
   return {options.page.value_or(doc.ActiveModule())};
 }
 
+// Makes the page the current one; the active page is already, and was
+// refreshed when the document was opened.
+void ShowPage(kav::CKavDoc& doc, int page) {
+  if (page != doc.ActiveModule()) doc.SetActiveModule(page);
+}
+
+// The text export holds what the items say, not where they are: it needs
+// no text measured and no pictures. JSON gives the items' places, a PDF
+// draws them, and a saved document is written as the desktop program would.
+bool NeedsQt(const KavcalcOptions& options) {
+  return options.format != ExportFormat::Text || options.pdf || options.saveAs;
+}
+
 nlohmann::json ExportJson(kav::CKavDoc& doc, const std::vector<int>& pages) {
   nlohmann::json json = nlohmann::json::array();
   for (int page : pages) {
-    doc.SetActiveModule(page);
+    ShowPage(doc, page);
     nlohmann::json pageJson = kav::cli::CurrentPageJson(page, doc.Header(page).PageTitle());
     const kav::ResultValues results = doc.Module(page).Results();
     if (!results.empty()) pageJson["results"] = kav::cli::ResultsJson(results);
@@ -49,7 +63,7 @@ nlohmann::json ExportJson(kav::CKavDoc& doc, const std::vector<int>& pages) {
 std::string ExportText(kav::CKavDoc& doc, const std::vector<int>& pages) {
   std::string text;
   for (int page : pages) {
-    doc.SetActiveModule(page);
+    ShowPage(doc, page);
     text += doc.ResultsText();
   }
   return text;
@@ -64,7 +78,7 @@ bool RunDocument(const KavcalcOptions& options, kav::CKavDoc& doc, const std::st
   const std::vector<int> pages = PagesToExport(options, doc);
   if (options.pdf) {
     const bool printed =
-        kav::PrintPagesToPdf(*options.pdf, pages, [&doc](int page) { doc.SetActiveModule(page); });
+        kav::PrintPagesToPdf(*options.pdf, pages, [&doc](int page) { ShowPage(doc, page); });
     if (!printed) {
       std::cerr << "kavcalc: kan ikke skrive PDF-filen " << *options.pdf << "\n";
       return false;
@@ -82,12 +96,15 @@ int Run(const KavcalcOptions& options) {
   kav::ConsolePlatform platform("kavcalc", options.answerOk, std::cerr);
   kav::SetPlatform(&platform);
   if (options.dataDirectory) kav::SetDataDirectory(*options.dataDirectory);
-  kav::QtScreenDevice screen;
-  kav::SetScreenDevice(&screen);
-  kav::InstallQtPictures();
+  std::optional<kav::QtScreenDevice> screen;
+  if (NeedsQt(options)) {
+    kav::SetScreenDevice(&screen.emplace());
+    kav::InstallQtPictures();
+  }
 
+  // Every document read replaces the whole document, so the new one is
+  // not set up first.
   kav::CKavDoc doc;
-  doc.NewDocument();
   std::string text;
   nlohmann::json json = nlohmann::json::array();
   bool allRead = true;
@@ -140,12 +157,15 @@ int main(int argc, char** argv) {
   }
   // The page layout measures text with Qt; no display is needed, and Qt's
   // own notes about the session are no business of the user's.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-      std::cerr << "kavcalc: " << text.toStdString() << "\n";
-  });
-  QGuiApplication app(argc, argv);
+  std::optional<QGuiApplication> app;
+  if (NeedsQt(options)) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "kavcalc: " << text.toStdString() << "\n";
+    });
+    app.emplace(argc, argv);
+  }
   std::setlocale(LC_NUMERIC, "C");
   return Run(options);
 }

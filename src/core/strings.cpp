@@ -1,8 +1,8 @@
 #include "core/strings.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <vector>
 
 #include "core/string_table.h"
 
@@ -19,14 +19,19 @@ bool HasString(int id) {
 }
 
 std::string FormatRawV(const char* format, std::va_list args) {
+  // Page values and messages fit the buffer: formatted once. A longer text
+  // is formatted again at its length.
+  std::array<char, 256> buffer{};
   std::va_list copy;
   va_copy(copy, args);
-  const int needed = std::vsnprintf(nullptr, 0, format, copy);
+  const int needed = std::vsnprintf(buffer.data(), buffer.size(), format, copy);
   va_end(copy);
   if (needed <= 0) return std::string();
-  std::vector<char> buffer(static_cast<std::size_t>(needed) + 1);
-  std::vsnprintf(buffer.data(), buffer.size(), format, args);
-  return std::string(buffer.data(), static_cast<std::size_t>(needed));
+  const auto length = static_cast<std::size_t>(needed);
+  if (length < buffer.size()) return std::string(buffer.data(), length);
+  std::string out(length, '\0');
+  std::vsnprintf(out.data(), length + 1, format, args);
+  return out;
 }
 
 std::string FormatRaw(const char* format, ...) {

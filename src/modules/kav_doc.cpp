@@ -40,7 +40,6 @@ ModuleSet CreateModules() {
 
 CKavDoc::CKavDoc() {
   SetReferenceData(&database_, &userDatabase_, &climate_, &costs_);
-  modules_ = CreateModules();
   for (int page = 0; page < kModuleCount; ++page) {
     headers_[static_cast<std::size_t>(page)] = std::make_unique<CHeader>(page);
   }
@@ -62,10 +61,15 @@ CKavDoc::~CKavDoc() {
   SetReferenceData(nullptr, nullptr, nullptr, nullptr);
 }
 
+ModuleSet& CKavDoc::Modules() const {
+  if (modules_.front() == nullptr) modules_ = CreateModules();
+  return modules_;
+}
+
 void CKavDoc::NewDocument() {
   project_.Reset();
   active_ = 0;
-  for (auto& module : modules_) module->Reset();
+  for (auto& module : Modules()) module->Reset();
   DocumentChanged();
   modified_ = false;
   path_.clear();
@@ -74,7 +78,7 @@ void CKavDoc::NewDocument() {
 void CKavDoc::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
     project_.Serialize(ar);
-    for (auto& module : modules_) module->Serialize(ar);
+    for (auto& module : Modules()) module->Serialize(ar);
     int active = active_;
     ar.Word(active);
     return;
@@ -179,7 +183,7 @@ void CKavDoc::EditProject() {
 
 void CKavDoc::EditDatabase() {
   if (!database_.EditInput()) return;
-  for (auto& module : modules_) {
+  for (auto& module : Modules()) {
     if (module->ResultsValid) module->Calculate();
   }
   DocumentChanged();

@@ -28,10 +28,12 @@ ModuleSet CreateModules();
 
 class CKavDoc {
  public:
-  // Reads the reference data files and builds the modules, then the page
-  // headers and the footer; installs itself as the pages' and the modules'
-  // source of reference data. The document still has to be reset
-  // (NewDocument) or read before it is shown.
+  // Reads the reference data files and builds the page headers and the
+  // footer; installs itself as the pages' and the modules' source of
+  // reference data. The modules are built when first needed, so that a
+  // document read at once (which builds its own) builds them only once.
+  // The document still has to be reset (NewDocument) or read before it is
+  // shown.
   CKavDoc();
   ~CKavDoc();
   CKavDoc(const CKavDoc&) = delete;
@@ -70,8 +72,10 @@ class CKavDoc {
   // The database editor; after OK every module with results recalculates.
   void EditDatabase();
 
-  CKavModul& Module(int index) { return *modules_.at(static_cast<std::size_t>(index)); }
-  const CKavModul& Module(int index) const { return *modules_.at(static_cast<std::size_t>(index)); }
+  CKavModul& Module(int index) { return *Modules().at(static_cast<std::size_t>(index)); }
+  const CKavModul& Module(int index) const {
+    return *Modules().at(static_cast<std::size_t>(index));
+  }
   CProject& Project() { return project_; }
   CDataBase& Database() { return database_; }
   CEgendefDatabase& UserDatabase() { return userDatabase_; }
@@ -93,7 +97,10 @@ class CKavDoc {
   CKostnad costs_;
   CDataBase database_;
   CEgendefDatabase userDatabase_;
-  ModuleSet modules_;
+  // The modules, built on first use.
+  ModuleSet& Modules() const;
+
+  mutable ModuleSet modules_;
   std::array<std::unique_ptr<CHeader>, kModuleCount> headers_;
   std::unique_ptr<CFooter> footer_;
   int active_ = 0;

@@ -54,13 +54,15 @@ void CTabell::FillTexts(Ids headings, Ids rowLabels, Texts texts, float left, fl
 void CTabell::FillLabelledValues(Ids headings, Texts rowLabels, Values values, float left,
                                  float top, int highlightRow) {
   Rebuild(headings, {rowLabels.begin(), rowLabels.end()}, left, top, highlightRow);
-  if (!values.empty()) SetCellValues(values);
+  WriteValues(values);
+  Layout();
 }
 
 void CTabell::FillLabelledTexts(Ids headings, Texts rowLabels, Texts texts, float left, float top,
                                 int highlightRow) {
   Rebuild(headings, {rowLabels.begin(), rowLabels.end()}, left, top, highlightRow);
-  if (!texts.empty()) SetCellTexts(texts);
+  WriteTexts(texts);
+  Layout();
 }
 
 void CTabell::FillFromStringArrays(Ids headings, const std::vector<std::string>& rowLabels,
@@ -71,21 +73,27 @@ void CTabell::FillFromStringArrays(Ids headings, const std::vector<std::string>&
 
 void CTabell::Rebuild(Ids headings, const std::vector<std::string>& rowLabels, float left,
                       float top, int highlightRow) {
-  Children.Clear();
   if (left >= 0.0f) Left = left;
   if (top >= 0.0f) Top = top;
   HighlightRow = highlightRow;
   const Ids used = UpToZero(headings);
-  for (int id : used) Children.Append(std::make_unique<CTabellVerdi>(id));
   columns_ = static_cast<int>(used.size());
-  for (const std::string& label : rowLabels) {
-    Children.Append(std::make_unique<CTabellVerdi>(label));
-    for (int column = 1; column < columns_; ++column) {
-      Children.Append(std::make_unique<CTabellVerdi>());
+  rows_ = 1 + static_cast<int>(rowLabels.size());
+  // The cells of the last filling are written over; only the count changes.
+  const auto count = static_cast<std::size_t>(rows_ * columns_);
+  while (Children.size() > count) Children.RemoveAt(Children.size() - 1);
+  while (Children.size() < count) Children.Append(std::make_unique<CTabellVerdi>());
+  for (int column = 0; column < columns_; ++column) {
+    CellAt(0, column).Name = Str(used[static_cast<std::size_t>(column)]);
+    for (int row = 1; row < rows_; ++row) {
+      std::string& cell = CellAt(row, column).Name;
+      if (column == 0) {
+        cell = rowLabels[static_cast<std::size_t>(row - 1)];
+      } else {
+        cell.clear();
+      }
     }
   }
-  rows_ = 1 + static_cast<int>(rowLabels.size());
-  Layout();
 }
 
 std::vector<CTabellVerdi*> CTabell::ValueCells() {
@@ -96,11 +104,22 @@ std::vector<CTabellVerdi*> CTabell::ValueCells() {
   return cells;
 }
 
-void CTabell::SetCellValues(Values values) {
+void CTabell::WriteValues(Values values) {
   const std::vector<CTabellVerdi*> cells = ValueCells();
   for (std::size_t i = 0; i < std::min(cells.size(), values.size()); ++i) {
     cells[i]->Name = Format(NumberFormat, values[i]);
   }
+}
+
+void CTabell::WriteTexts(Texts texts) {
+  const std::vector<CTabellVerdi*> cells = ValueCells();
+  for (std::size_t i = 0; i < std::min(cells.size(), texts.size()); ++i) {
+    cells[i]->Name = texts[i];
+  }
+}
+
+void CTabell::SetCellValues(Values values) {
+  WriteValues(values);
   Layout();
 }
 
@@ -111,10 +130,7 @@ void CTabell::SetCellTexts(std::span<const char* const> texts) {
 }
 
 void CTabell::SetCellTexts(Texts texts) {
-  const std::vector<CTabellVerdi*> cells = ValueCells();
-  for (std::size_t i = 0; i < std::min(cells.size(), texts.size()); ++i) {
-    cells[i]->Name = texts[i];
-  }
+  WriteTexts(texts);
   Layout();
 }
 
@@ -143,11 +159,21 @@ std::vector<std::vector<std::string>> CTabell::Rows() const {
 }
 
 int CTabell::Layout() {
+  MeasureColumns();
+  return Place();
+}
+
+void CTabell::MoveTo(float left, float top) {
+  Left = left;
+  Top = top;
+  Place();
+}
+
+int CTabell::Place() {
   const int top = MmToDeviceY(Top);
   const int left = MmToDeviceX(Left);
   columnGap_ = MmToDeviceX(ColumnGap);
   rowGap_ = MmToDeviceY(RowGap);
-  MeasureColumns();
   int right = left;
   for (int width : widths_) right += width;
   if (columns_ > 1) right += (columns_ - 1) * columnGap_;

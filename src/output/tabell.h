@@ -68,6 +68,8 @@ class CTabell : public CGraphicsItem {
   // Lays the table out for the measuring device; the bottom edge.
   int Layout();
   void MeasureColumns();
+  // Moves the table as laid out, without measuring it again.
+  void MoveTo(float left, float top);
   void Draw(Device& device, const DeviceRect& page) override;
   // The selection background and the rules, in the rectangle as drawn.
   void DrawRules(Device& device, const DeviceRect& drawn);
@@ -104,6 +106,10 @@ class CTabell : public CGraphicsItem {
   void Rebuild(Ids headings, const std::vector<std::string>& rowLabels, float left, float top,
                int highlightRow);
   std::vector<CTabellVerdi*> ValueCells();
+  void WriteValues(Values values);
+  void WriteTexts(Texts texts);
+  // Positions and size from the column widths as measured; the bottom edge.
+  int Place();
   CTabellVerdi& CellAt(int row, int column) const;
   void DrawRow(Device& device, const Font& font, int row, int left, int y);
 

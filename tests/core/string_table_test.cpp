@@ -91,5 +91,14 @@ TEST(StringTable, MessagesFormatWithTheirArguments) {
   EXPECT_EQ(FormatId(ids::PageNumber, 2, 3), "Side 2/3");
 }
 
+TEST(StringTable, FormattedTextsOfAnyLengthComeOutWhole) {
+  // Six characters besides the name: 249 to 251 reach the formatting
+  // buffer's edge (256 bytes with the terminating NUL).
+  for (const std::size_t length : {0u, 1u, 249u, 250u, 251u, 4000u}) {
+    const std::string name(length, 'x');
+    EXPECT_EQ(FormatRaw("<%s>%.1f", name.c_str(), 12.5), "<" + name + ">12.5") << length;
+  }
+}
+
 }  // namespace
 }  // namespace kav

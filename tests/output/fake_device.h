@@ -35,6 +35,7 @@ class FakeDevice final : public Device {
   bool IsPrinting() const override { return printing; }
   FontMetrics Metrics(const Font& font) override { return {LineHeight(font), 1, CharWidth(font)}; }
   DeviceSize TextExtent(const Font& font, std::string_view text) override {
+    ++measured;
     return {static_cast<int>(CharCount(text)) * CharWidth(font), LineHeight(font)};
   }
   void DrawText(const Font& font, DevicePoint at, std::string_view text, HAlign h,
@@ -77,6 +78,7 @@ class FakeDevice final : public Device {
   }
 
   bool printing = false;
+  int measured = 0;  // TextExtent calls
   std::vector<Call> calls;
 };
 

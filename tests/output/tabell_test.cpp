@@ -87,6 +87,32 @@ TEST_F(TabellTest, NegativePositionKeepsTheTableZeroMovesItToTheEdge) {
   EXPECT_EQ(table.Rect.top, 0);
 }
 
+TEST_F(TabellTest, FillingMeasuresEveryCellOnce) {
+  FillSmall(0.0f);
+  screen.measured = 0;
+  const std::vector<std::string> labels = {"a", "b", "c"};
+  const float values[] = {1.0f, 2.0f, 3.0f};
+  table.FillLabelledValues(kTwoHeadings, labels, values);
+  EXPECT_EQ(screen.measured, 2 * 4);
+}
+
+TEST_F(TabellTest, AMovedTableIsLaidOutAsOneFilledThereWithoutBeingMeasuredAgain) {
+  FillSmall(50.0f);  // the first column widened to the minimum width
+  screen.measured = 0;
+  table.MoveTo(30.0f, 40.0f);
+  EXPECT_EQ(screen.measured, 0);
+  CTabell there;
+  there.SetUp(30.0f, 40.0f, 2.0f, 1.0f, "%.2f", kTwoHeadings, {}, {}, 50.0f);
+  const std::vector<std::string> labels = {"abc"};
+  const float values[] = {12.5f};
+  there.FillLabelledValues(kTwoHeadings, labels, values);
+  EXPECT_EQ(table.ColumnWidths(), there.ColumnWidths());
+  auto edges = [](const DeviceRect& r) {
+    return std::vector<int>{r.left, r.top, r.right, r.bottom};
+  };
+  EXPECT_EQ(edges(table.Rect), edges(there.Rect));
+}
+
 TEST_F(TabellTest, SetUpNamesTheTableAndFillsLabelsFromIds) {
   const int rows[] = {ids::No, ids::Yes};
   const float values[] = {1.0f, 2.0f, 3.0f, 4.0f};

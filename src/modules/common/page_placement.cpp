@@ -9,7 +9,9 @@ namespace {
 void PlaceFrom(CTabell& table, const std::function<void(float left, float top)>& fill, float left,
                float top) {
   fill(left, top);
-  if (BottomMm(table) + kItemGapMm > PageHeightMm()) fill(PageWidthMm() + left, kColumnTopMm);
+  // The contents stay as they are: moving needs no new measuring.
+  if (BottomMm(table) + kItemGapMm > PageHeightMm())
+    table.MoveTo(PageWidthMm() + left, kColumnTopMm);
 }
 
 std::function<void(float, float)> Filler(CTabell& table, const TableRows& rows,

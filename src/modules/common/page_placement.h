@@ -25,7 +25,8 @@ void PlaceBelowOrInNextColumn(CTabell& table, const TableRows& rows, CTabell::Id
 // at 75 mm in the page column to its right.
 void PlaceBelowInItsColumn(CTabell& table, const TableRows& rows, CTabell::Ids headings,
                            const CTabell& above);
-// The same for a table that fills itself: `fill(left, top)` fills it there.
+// The same for a table that fills itself: `fill(left, top)` fills it there
+// (once: a table that goes to the next page column is moved, not refilled).
 void PlaceBelowInItsColumn(CTabell& table, const std::function<void(float left, float top)>& fill,
                            const CTabell& above);
 

@@ -16,16 +16,6 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-FontMetrics MetricsOn(const Font& font, const QPaintDevice* device) {
-  const QFontMetrics metrics(ToQFont(font), device);
-  return {metrics.height(), std::max(metrics.leading(), 0), metrics.averageCharWidth()};
-}
-
-DeviceSize ExtentOn(const Font& font, std::string_view text, const QPaintDevice* device) {
-  const QFontMetrics metrics(ToQFont(font), device);
-  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
-}
-
 QPen ToQPen(const Pen& pen) {
   QPen out(ToQColor(pen.colour));
   out.setWidth(std::max(pen.width, 1));
@@ -47,26 +37,51 @@ QColor ToQColor(Colour colour) {
   return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
+QtFontCache::Entry::Entry(const Font& key, const QPaintDevice* device)
+    : font(key),
+      qfont(ToQFont(key)),
+      metrics(qfont, device),
+      pageMetrics{metrics.height(), std::max(metrics.leading(), 0), metrics.averageCharWidth()} {}
+
+QtFontCache::Entry& QtFontCache::For(const Font& font, const QPaintDevice* device) {
+  if (device != device_) {
+    entries_.clear();
+    device_ = device;
+  }
+  for (const auto& entry : entries_) {
+    if (entry->font == font) return *entry;
+  }
+  if (entries_.size() >= kFonts) entries_.clear();
+  return *entries_.emplace_back(std::make_unique<Entry>(font, device));
+}
+
+int QtFontCache::Entry::Width(std::string_view text) {
+  if (const auto known = widths.find(text); known != widths.end()) return known->second;
+  if (widths.size() >= kWidthsPerFont) widths.clear();
+  const int width = metrics.horizontalAdvance(ToQString(text));
+  widths.emplace(std::string(text), width);
+  return width;
+}
+
 FontMetrics QtPainterDevice::Metrics(const Font& font) {
-  return MetricsOn(font, painter_.device());
+  return fonts_.For(font, painter_.device()).pageMetrics;
 }
 
 DeviceSize QtPainterDevice::TextExtent(const Font& font, std::string_view text) {
-  return ExtentOn(font, text, painter_.device());
+  QtFontCache::Entry& entry = fonts_.For(font, painter_.device());
+  return {entry.Width(text), entry.pageMetrics.height};
 }
 
 void QtPainterDevice::DrawText(const Font& font, DevicePoint at, std::string_view text, HAlign h,
                                VAlign v) {
-  const QFont qfont = ToQFont(font);
-  const QFontMetrics metrics(qfont, painter_.device());
-  const QString string = ToQString(text);
+  QtFontCache::Entry& entry = fonts_.For(font, painter_.device());
   int x = at.x;
-  if (h == HAlign::Right) x -= metrics.horizontalAdvance(string);
-  if (h == HAlign::Centre) x -= metrics.horizontalAdvance(string) / 2;
-  const int top = v == VAlign::Centre ? at.y - metrics.height() / 2 : at.y;
-  painter_.setFont(qfont);
+  if (h == HAlign::Right) x -= entry.Width(text);
+  if (h == HAlign::Centre) x -= entry.Width(text) / 2;
+  const int top = v == VAlign::Centre ? at.y - entry.pageMetrics.height / 2 : at.y;
+  painter_.setFont(entry.qfont);
   painter_.setPen(ToQColor(kTextColour));
-  painter_.drawText(QPoint(x, top + metrics.ascent()), string);
+  painter_.drawText(QPoint(x, top + entry.metrics.ascent()), ToQString(text));
 }
 
 void QtPainterDevice::DrawLine(const Pen& pen, DevicePoint from, DevicePoint to) {
@@ -93,11 +108,12 @@ void QtPainterDevice::DrawImage(const RgbImage& image, const DeviceRect& target)
 }
 
 FontMetrics QtScreenDevice::Metrics(const Font& font) {
-  return MetricsOn(font, &image_);
+  return fonts_.For(font, &image_).pageMetrics;
 }
 
 DeviceSize QtScreenDevice::TextExtent(const Font& font, std::string_view text) {
-  return ExtentOn(font, text, &image_);
+  QtFontCache::Entry& entry = fonts_.For(font, &image_);
+  return {entry.Width(text), entry.pageMetrics.height};
 }
 
 }  // namespace kav

@@ -5,8 +5,14 @@
 // page fonts' "Arial" is drawn with Liberation Sans, which has its metrics.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "output/device.h"
 
@@ -14,6 +20,42 @@ namespace kav {
 
 QFont ToQFont(const Font& font);
 QColor ToQColor(Colour colour);
+
+// The page fonts on one paint device, each made once with its metrics, and
+// the widths of the strings measured in them. A page is laid out again and
+// again from the same labels and values, so a width is measured once; the
+// widths kept per font are bounded (the store is emptied when full).
+class QtFontCache {
+ public:
+  static constexpr std::size_t kWidthsPerFont = 2048;
+  static constexpr std::size_t kFonts = 16;
+
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+
+  struct Entry {
+    Entry(const Font& key, const QPaintDevice* device);
+    int Width(std::string_view text);
+
+    Font font;
+    QFont qfont;
+    QFontMetrics metrics;
+    FontMetrics pageMetrics;
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> widths;
+  };
+
+  // The font made for `device`; a different device, or more fonts than
+  // kFonts, start the cache afresh.
+  Entry& For(const Font& font, const QPaintDevice* device);
+
+ private:
+  const QPaintDevice* device_ = nullptr;
+  std::vector<std::unique_ptr<Entry>> entries_;
+};
 
 class QtPainterDevice final : public Device {
  public:
@@ -33,6 +75,7 @@ class QtPainterDevice final : public Device {
  private:
   QPainter& painter_;
   bool printing_;
+  QtFontCache fonts_;
 };
 
 // Measures text as the screen shows it (on an image); draws nothing. The
@@ -50,6 +93,7 @@ class QtScreenDevice final : public Device {
 
  private:
   QImage image_{1, 1, QImage::Format_RGB32};
+  QtFontCache fonts_;
 };
 
 }  // namespace kav
