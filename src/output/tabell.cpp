@@ -53,14 +53,14 @@ void CTabell::FillTexts(Ids headings, Ids rowLabels, Texts texts, float left, fl
 
 void CTabell::FillLabelledValues(Ids headings, Texts rowLabels, Values values, float left,
                                  float top, int highlightRow) {
-  Rebuild(headings, {rowLabels.begin(), rowLabels.end()}, left, top, highlightRow);
+  Rebuild(headings, rowLabels, left, top, highlightRow);
   WriteValues(values);
   Layout();
 }
 
 void CTabell::FillLabelledTexts(Ids headings, Texts rowLabels, Texts texts, float left, float top,
                                 int highlightRow) {
-  Rebuild(headings, {rowLabels.begin(), rowLabels.end()}, left, top, highlightRow);
+  Rebuild(headings, rowLabels, left, top, highlightRow);
   WriteTexts(texts);
   Layout();
 }
@@ -71,8 +71,7 @@ void CTabell::FillFromStringArrays(Ids headings, const std::vector<std::string>&
   FillLabelledTexts(headings, rowLabels, texts, left, top, highlightRow);
 }
 
-void CTabell::Rebuild(Ids headings, const std::vector<std::string>& rowLabels, float left,
-                      float top, int highlightRow) {
+void CTabell::Rebuild(Ids headings, Texts rowLabels, float left, float top, int highlightRow) {
   if (left >= 0.0f) Left = left;
   if (top >= 0.0f) Top = top;
   HighlightRow = highlightRow;

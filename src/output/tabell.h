@@ -103,8 +103,7 @@ class CTabell : public CGraphicsItem {
   std::string NumberFormat;
 
  private:
-  void Rebuild(Ids headings, const std::vector<std::string>& rowLabels, float left, float top,
-               int highlightRow);
+  void Rebuild(Ids headings, Texts rowLabels, float left, float top, int highlightRow);
   std::vector<CTabellVerdi*> ValueCells();
   void WriteValues(Values values);
   void WriteTexts(Texts texts);
