@@ -9,6 +9,13 @@ void TableRows::Add(int labelId, std::string text) {
 }
 
 void TableRows::Add(std::string label, std::string text) {
+  // Room for a whole table at once: an input table holds up to some thirty
+  // rows.
+  constexpr std::size_t kRows = 32;
+  if (labels_.empty()) {
+    labels_.reserve(kRows);
+    texts_.reserve(kRows);
+  }
   labels_.push_back(std::move(label));
   texts_.push_back(std::move(text));
 }
