@@ -7,12 +7,13 @@
 #   make screens  render the program's windows to PNG files in $(BUILD_DIR)/screens
 #   make build    build everything
 #   make bench    build and run the benchmarks
+#   make fuzz     build the fuzzers (clang) and run each for FUZZ_SECONDS seconds
 #   make install  install into $(PREFIX)
 #   make clean    remove the build trees
 #
 # Variables: BUILD_DIR, BUILD_TYPE, PREFIX, GUI (ON/OFF), BENCHMARKS (ON/OFF),
 # CMAKE_ARGS (more -D options), DEMO_DOC, DOC (the document `make run` opens),
-# SCREENS_DOC.
+# SCREENS_DOC, FUZZ_SECONDS (default 30), FUZZERS (names, default all).
 
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -33,7 +34,7 @@ KAVCALC := $(BUILD_DIR)/bin/kavcalc
 DOC ?=
 SCREENS_DOC ?= examples/varmetap-kanal-utendors-2lag.kav
 
-.PHONY: all deps configure build test run demo screens bench install clean
+.PHONY: all deps configure build test run demo screens bench fuzz install clean
 
 all: build
 
@@ -88,6 +89,14 @@ bench: deps
 	  "$$b"; \
 	done; \
 	[ $$found -eq 1 ] || echo "make bench: no $(BUILD_DIR)/bin/*_bench programs were built"
+
+# libFuzzer over every reader (build-fuzz/, with the sanitizers); new inputs
+# collect in fuzz/corpus-work/. See docs/TESTING.md.
+FUZZ_SECONDS ?= 30
+FUZZERS ?=
+fuzz:
+	@tools/install-deps.sh --fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/fuzz.sh $(FUZZERS)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -25,7 +25,9 @@
 #include "core/scripted_platform.h"
 #include "modules/kav_doc.h"
 #include "modules/module_classes.h"
+#include "non_finite_text.h"
 #include "output/page_layout.h"
+#include "stored_fields.h"
 #include "ui/render/page_render.h"
 #include "ui/render/qt_device.h"
 #include "ui/render/qt_pictures.h"
@@ -47,6 +49,10 @@ const float kFloats[] = {std::numeric_limits<float>::quiet_NaN(),
                          3.0e38f};
 const std::uint16_t kWords[] = {0xFFFF, 0x8000, 100, 7};
 const std::uint32_t kLongs[] = {0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u};
+// Every kPdfEvery-th hostile document is also printed, at a low resolution:
+// printing lays the pages out again with the printer's fonts.
+constexpr std::size_t kPdfEvery = 20;
+constexpr int kPdfDotsPerInch = 96;
 const std::string kStrings[] = {"", std::string(70000, 'x'), "Finnes ikke i databasen"};
 
 // The values put in the `index`-th field: NaN into every float, and in
@@ -73,45 +79,6 @@ std::vector<Bytes> Replacements(FieldKind kind, std::size_t index) {
     }
   }
   return {};
-}
-
-// How many bytes the stored field at `offset` takes.
-std::size_t FieldSize(const Bytes& bytes, const CArchive::FieldMark& mark) {
-  switch (mark.kind) {
-    case FieldKind::Word:
-      return 2;
-    case FieldKind::Long:
-    case FieldKind::Float:
-      return 4;
-    case FieldKind::String: {
-      CArchive rest(Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark.offset), bytes.end()),
-                    DocumentClasses(), "tekst");
-      rest.ReadString();
-      return rest.Position();
-    }
-  }
-  return 0;
-}
-
-bool IsLetter(unsigned char c) {
-  return std::isalpha(c) || c >= 0x80;
-}
-
-// Where the output shows "nan", "-nan", "inf" or "-inf" as printf writes
-// them, or JSON's null for a number; npos when nowhere.
-std::size_t NonFinite(const std::string& out) {
-  std::string lower(out);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  for (const char* word : {"nan", "inf"}) {
-    for (std::size_t at = lower.find(word); at != std::string::npos;
-         at = lower.find(word, at + 1)) {
-      const bool before = at > 0 && IsLetter(static_cast<unsigned char>(lower[at - 1]));
-      const bool after =
-          at + 3 < lower.size() && IsLetter(static_cast<unsigned char>(lower[at + 3]));
-      if (!before && !after) return at;
-    }
-  }
-  return out.find("\"value\":null");
 }
 
 class HostileDocumentTest : public ::testing::TestWithParam<std::string> {
@@ -146,21 +113,30 @@ class HostileDocumentTest : public ::testing::TestWithParam<std::string> {
   }
 
   // Opens the bytes, then exports the pages that show something: the one
-  // shown and those with results. The output text of those pages.
-  std::string OpenAndExport(const Bytes& bytes) {
+  // shown and those with results. The output text of those pages; with
+  // `pdf` the pages are also printed, as kavcalc --pdf prints them.
+  std::string OpenAndExport(const Bytes& bytes, bool pdf) {
     const fs::path path = dir_ / "fiendtlig.kav";
     EXPECT_TRUE(WriteFileAtomically(path, bytes));
     doc_->Open(path);
     std::string out;
     const int shown = doc_->ActiveModule();
+    std::vector<int> pages;
     for (int page = 0; page < 8; ++page) {
       if (page != shown && doc_->Module(page).ResultsValid == 0) continue;
+      pages.push_back(page);
       doc_->SetActiveModule(page);
       out += doc_->ResultsText();
       nlohmann::json json = cli::CurrentPageJson(page, doc_->Header(page).PageTitle());
       const ResultValues results = doc_->Module(page).Results();
       if (!results.empty()) json["results"] = cli::ResultsJson(results);
       out += json.dump();
+    }
+    if (pdf) {
+      const std::string printed = (dir_ / "fiendtlig.pdf").string();
+      EXPECT_TRUE(PrintPagesToPdf(
+          printed, pages, [this](int page) { doc_->SetActiveModule(page); }, kPdfDotsPerInch));
+      EXPECT_GT(fs::file_size(printed), 0u);
     }
     return out;
   }
@@ -181,15 +157,11 @@ TEST_P(HostileDocumentTest, EveryStoredValueMadeHostileGivesNoNanOrInfinity) {
   // The sanitizer build takes every KAV_HOSTILE_STRIDE-th field only.
   for (std::size_t i = 0; i < marks.size(); i += KAV_HOSTILE_STRIDE) {
     const CArchive::FieldMark& mark = marks[i];
-    const std::size_t size = FieldSize(good, mark);
     for (const Bytes& value : Replacements(mark.kind, i)) {
-      Bytes hostile(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(mark.offset));
-      hostile.insert(hostile.end(), value.begin(), value.end());
-      hostile.insert(hostile.end(), good.begin() + static_cast<std::ptrdiff_t>(mark.offset + size),
-                     good.end());
-      const std::string out = OpenAndExport(hostile);
+      const Bytes hostile = test::WithStoredField(good, mark, value);
+      const std::string out = OpenAndExport(hostile, documents % kPdfEvery == 0);
       ++documents;
-      if (const std::size_t at = NonFinite(out); at != std::string::npos) {
+      if (const std::size_t at = test::NonFiniteAt(out); at != std::string::npos) {
         ADD_FAILURE() << GetParam() << ": field " << i << " at byte " << mark.offset << " gives\n"
                       << out.substr(at < 200 ? 0 : at - 200, 400);
         return;

@@ -7,6 +7,8 @@ namespace kav {
 namespace {
 
 constexpr const char* kSection = "Window";
+// Wider or higher than any screen: such a stored rectangle is damage.
+constexpr long long kMaxExtent = 1 << 16;
 
 // The fields in the order of the keys.
 template <class Placement>
@@ -59,7 +61,13 @@ void WindowPlacement::WriteTo(Settings& settings) const {
 }
 
 void WindowPlacement::ApplyTo(QWidget& window) const {
-  const QRect normal(left, top, right - left, bottom - top);
+  // Stored corners may be anything: a width or height beyond the range of
+  // coordinates is no rectangle at all.
+  const long long width = static_cast<long long>(right) - left;
+  const long long height = static_cast<long long>(bottom) - top;
+  const bool inRange = width > 0 && height > 0 && width <= kMaxExtent && height <= kMaxExtent;
+  const QRect normal =
+      inRange ? QRect(left, top, static_cast<int>(width), static_cast<int>(height)) : QRect();
   const bool maximized =
       show == kShowMaximized || (show == kShowMinimized && (flags & kRestoreToMaximized) != 0);
   window.setWindowState(Qt::WindowNoState);

@@ -29,12 +29,36 @@ QMessageBox::Icon ToQtIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The text with every run of more than kLongestRun characters without a
+// space (a file name of thousands of characters) shortened in the middle,
+// so that the box fits on the screen and shows both ends of the name.
+constexpr qsizetype kLongestRun = 100;
+QString ShortenLongRuns(const QString& text) {
+  QString shown;
+  qsizetype start = 0;
+  while (start < text.size()) {
+    qsizetype end = start;
+    while (end < text.size() && !text[end].isSpace()) ++end;
+    const qsizetype run = end - start;
+    if (run > kLongestRun) {
+      const qsizetype half = kLongestRun / 2;
+      shown += text.mid(start, half) + QChar(0x2026) + text.mid(end - half, half);
+    } else {
+      shown += text.mid(start, run);
+    }
+    if (end < text.size()) shown += text[end];
+    start = end + 1;
+  }
+  return shown;
+}
+
 // A message box with the program's title and Norwegian button texts.
 class MessageBox {
  public:
   MessageBox(const std::string& text, Icon icon)
       : box_(ToQtIcon(icon), QString::fromStdString(Str(ids::AppTitle)),
-             QString::fromStdString(text), QMessageBox::NoButton, QtPlatform::DialogParent()) {
+             ShortenLongRuns(QString::fromStdString(text)), QMessageBox::NoButton,
+             QtPlatform::DialogParent()) {
     box_.setObjectName(QStringLiteral("kavMessage"));
   }
   QPushButton* Add(QMessageBox::StandardButton button, const QString& text) {

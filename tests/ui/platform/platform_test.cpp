@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 
 #include "ui/platform/help_viewer.h"
@@ -62,6 +64,25 @@ TEST_F(QtPlatformTest, MessagesShowTheirIcons) {
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(text, QStringLiteral("Lista er tom!"));
   }
+}
+
+TEST_F(QtPlatformTest, AMessageNamingAHugeFileFitsOnTheScreen) {
+  QRect shown;
+  QString text;
+  answers_.Then([&](QWidget& window) {
+    shown = window.frameGeometry();
+    text = static_cast<QMessageBox&>(window).text();
+    PressButton(window, QStringLiteral("OK"));
+  });
+  ShowMessage("Kan ikke lese databasefilen (/tmp/" + std::string(70000, 'x') + ".dat).",
+              Icon::Stop);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE(shown.width(), screen.width());
+  EXPECT_LE(shown.height(), screen.height());
+  // Both ends of the name are shown.
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Kan ikke lese databasefilen (/tmp/xxx")));
+  EXPECT_TRUE(text.endsWith(QStringLiteral("xxx.dat).")));
+  EXPECT_TRUE(text.contains(QChar(0x2026)));
 }
 
 TEST_F(QtPlatformTest, QuestionsAnswerByTheButtonPressed) {

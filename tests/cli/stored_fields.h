@@ -1,0 +1,45 @@
+#pragma once
+// The stored values of a written document, as CArchive::LogFields marks
+// them: how many bytes one takes, and the document with one replaced.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/archive.h"
+#include "modules/module_classes.h"
+
+namespace kav::test {
+
+using StoredBytes = std::vector<std::uint8_t>;
+
+// How many bytes the stored field at `mark` takes in `bytes`.
+inline std::size_t StoredFieldSize(const StoredBytes& bytes, const CArchive::FieldMark& mark) {
+  switch (mark.kind) {
+    case CArchive::FieldKind::Word:
+      return 2;
+    case CArchive::FieldKind::Long:
+    case CArchive::FieldKind::Float:
+      return 4;
+    case CArchive::FieldKind::String: {
+      CArchive rest(
+          StoredBytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark.offset), bytes.end()),
+          DocumentClasses(), "tekst");
+      rest.ReadString();
+      return rest.Position();
+    }
+  }
+  return 0;
+}
+
+// `bytes` with the field at `mark` replaced by `value`.
+inline StoredBytes WithStoredField(const StoredBytes& bytes, const CArchive::FieldMark& mark,
+                                   const StoredBytes& value) {
+  const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(mark.offset);
+  StoredBytes replaced(bytes.begin(), at);
+  replaced.insert(replaced.end(), value.begin(), value.end());
+  replaced.insert(replaced.end(), at + static_cast<std::ptrdiff_t>(StoredFieldSize(bytes, mark)),
+                  bytes.end());
+  return replaced;
+}
+
+}  // namespace kav::test
