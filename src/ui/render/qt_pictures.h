@@ -28,8 +28,8 @@ class QtPictureProvider final : public PictureProvider {
 };
 
 // Installs a QtPictureProvider that lives as long as the program. Call it
-// before the document is created: page headers load the logo when they are
-// constructed.
+// before a page is drawn: page headers load their pictures when they are
+// first drawn.
 void InstallQtPictures();
 
 // The resource path of the named picture (":/pictures/HEADER.png"), or an
