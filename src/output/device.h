@@ -3,6 +3,7 @@
 // program draws through Qt (src/ui); tests through a recording fake. All
 // coordinates are device units (screen pixels or printer dots).
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -87,9 +88,12 @@ struct RgbImage {
   int width = 0;
   int height = 0;
   std::vector<Colour> pixels;
+  // The picture as the drawing device converted it when it was first drawn,
+  // kept for the next time (a Qt image, ToQImage); the pixels are not
+  // changed once the picture has been drawn.
+  mutable std::shared_ptr<const void> converted;
 
   bool IsEmpty() const { return width <= 0 || height <= 0; }
-  Colour At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
 class Device {

@@ -4,7 +4,6 @@
 #include "core/strings.h"
 #include "output/page_context.h"
 #include "output/page_layout.h"
-#include "output/picture.h"
 #include "output/text_form.h"
 
 namespace kav {
@@ -20,9 +19,8 @@ CHeader::CHeader(int page)
       programTitle_(Str(ids::ProgramTitle)),
       pageTitle_(Str(ModuleAt(page).pageTitle)) {
   HelpTopic = kHelpTopic;
-  if (auto logo = CurrentPictureProvider().Load("HEADER")) logo_ = Recolour(*logo, {});
   FormatLines();
-  RebuildPicture(ModuleAt(page).startPicture);
+  picture_.Set(ModuleAt(page).startPicture, {});
   Layout();
   AddToPage(page, this);
 }
@@ -44,9 +42,8 @@ void CHeader::Refresh() {
   const PageContext& context = CurrentPageContext();
   if (context.activePictureName) {
     ColourRecord colours;
-    const std::string name = context.activePictureName(colours);
-    colours_ = colours;
-    RebuildPicture(name);
+    std::string name = context.activePictureName(colours);
+    picture_.Set(std::move(name), colours);
   }
   Layout();
 }
@@ -59,12 +56,6 @@ void CHeader::FormatLines() {
   lines_[1] = FormatId(ids::TimeDateLine, now.hour, now.minute, now.day, now.month, now.year);
   lines_[2] = FormatId(ids::ProjectNameLine, project ? project->ProjectName : std::string());
   lines_[3] = FormatId(ids::EngineerLine, project ? project->Engineer : std::string());
-}
-
-void CHeader::RebuildPicture(const std::string& name) {
-  pictureName_ = name;
-  const auto picture = CurrentPictureProvider().Load(name);
-  picture_ = picture ? Recolour(*picture, colours_) : RgbImage{};
 }
 
 std::array<std::string, 5> CHeader::Lines() const {
@@ -81,8 +72,10 @@ void CHeader::DrawColumn(Device& device, DevicePoint offset, int, int) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     device.DrawText(NormalFont(), lineAt_[i] + offset, lines[i], HAlign::Left, VAlign::Top);
   }
-  if (!logo_.IsEmpty()) device.DrawImage(logo_, logoRect_.Moved(offset.x, offset.y));
-  if (!picture_.IsEmpty()) device.DrawImage(picture_, pictureRect_.Moved(offset.x, offset.y));
+  const RgbImage& logo = logo_.Image();
+  if (!logo.IsEmpty()) device.DrawImage(logo, logoRect_.Moved(offset.x, offset.y));
+  const RgbImage& picture = picture_.Image();
+  if (!picture.IsEmpty()) device.DrawImage(picture, pictureRect_.Moved(offset.x, offset.y));
   const Pen rule{rulePen_, LineStyle::Solid, kTextColour};
   const DeviceRect area = Rect.Moved(offset.x, offset.y);
   device.DrawLine(rule, {area.left, area.top}, {area.right, area.top});

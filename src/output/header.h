@@ -7,6 +7,7 @@
 
 #include "core/colour.h"
 #include "output/page_band.h"
+#include "output/picture.h"
 
 namespace kav {
 
@@ -23,7 +24,7 @@ class CHeader : public CPageBand {
   ItemKind Kind() const override { return ItemKind::Header; }
 
   void Layout() override;
-  // Formats the lines again and rebuilds the picture of the active module.
+  // Formats the lines again and takes the picture of the active module.
   void Refresh() override;
   void WriteText(std::string& out) override;
 
@@ -32,26 +33,24 @@ class CHeader : public CPageBand {
   const std::string& PageTitle() const { return pageTitle_; }
   // Version, time and date, project name, engineer, file name.
   std::array<std::string, 5> Lines() const;
-  const std::string& PictureName() const { return pictureName_; }
-  const ColourRecord& Colours() const { return colours_; }
-  // The picture as drawn; empty when its name gave none.
-  const RgbImage& Picture() const { return picture_; }
+  const std::string& PictureName() const { return picture_.Name(); }
+  const ColourRecord& Colours() const { return picture_.Colours(); }
+  // The picture as drawn (made when first wanted); empty when its name
+  // gives none.
+  const RgbImage& Picture() const { return picture_.Image(); }
 
  protected:
   void DrawColumn(Device& device, DevicePoint offset, int column, int columnCount) override;
 
  private:
   void FormatLines();
-  void RebuildPicture(const std::string& name);
 
   int page_;
   std::string programTitle_;
   std::string pageTitle_;
   std::array<std::string, 4> lines_;  // the file name line is formatted when shown
-  std::string pictureName_;
-  ColourRecord colours_;
-  RgbImage logo_;
-  RgbImage picture_;
+  LazyPicture logo_{"HEADER"};
+  LazyPicture picture_;
   // Layout, device units.
   DevicePoint programTitleAt_;
   DevicePoint pageTitleAt_;

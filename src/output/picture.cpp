@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 
 namespace kav {
 namespace {
@@ -62,6 +63,23 @@ IndexedImage LogoPicture() {
 const PlaceholderPictures gPlaceholders;
 const PictureProvider* gProvider = &gPlaceholders;
 
+bool SameColours(const ColourRecord& a, const ColourRecord& b) {
+  if (a.count != b.count) return false;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(a.count); ++i) {
+    if (a.pairs[i].from != b.pairs[i].from || a.pairs[i].to != b.pairs[i].to) return false;
+  }
+  return true;
+}
+
+// The pictures SharedPicture has given out and someone still holds.
+struct Shared {
+  std::string name;
+  ColourRecord colours;
+  std::weak_ptr<const RgbImage> picture;
+};
+std::mutex gSharedMutex;
+std::vector<Shared> gShared;
+
 }  // namespace
 
 std::optional<IndexedImage> PlaceholderPictures::Load(const std::string& name) const {
@@ -75,17 +93,51 @@ const PictureProvider& CurrentPictureProvider() {
 
 void SetPictureProvider(const PictureProvider* provider) {
   gProvider = provider != nullptr ? provider : &gPlaceholders;
+  const std::lock_guard lock(gSharedMutex);
+  gShared.clear();
 }
 
 RgbImage Recolour(const IndexedImage& image, const ColourRecord& colours) {
+  std::array<Colour, 16> palette{};
+  std::transform(image.palette.begin(), image.palette.end(), palette.begin(),
+                 [&colours](Colour colour) { return colours.Map(colour); });
   RgbImage out;
   out.width = image.width;
   out.height = image.height;
-  out.pixels.reserve(image.indexes.size());
-  for (std::uint8_t index : image.indexes) {
-    out.pixels.push_back(colours.Map(image.palette[index & 0x0Fu]));
-  }
+  out.pixels.resize(image.indexes.size());
+  std::transform(image.indexes.begin(), image.indexes.end(), out.pixels.begin(),
+                 [&palette](std::uint8_t index) { return palette[index & 0x0Fu]; });
   return out;
+}
+
+std::shared_ptr<const RgbImage> SharedPicture(const std::string& name,
+                                              const ColourRecord& colours) {
+  const std::lock_guard lock(gSharedMutex);
+  std::erase_if(gShared, [](const Shared& shared) { return shared.picture.expired(); });
+  for (const Shared& shared : gShared) {
+    if (shared.name != name || !SameColours(shared.colours, colours)) continue;
+    if (auto picture = shared.picture.lock()) return picture;
+  }
+  const std::optional<IndexedImage> indexed = CurrentPictureProvider().Load(name);
+  if (!indexed) return nullptr;
+  auto picture = std::make_shared<const RgbImage>(Recolour(*indexed, colours));
+  gShared.push_back({name, colours, picture});
+  return picture;
+}
+
+void LazyPicture::Set(std::string name, const ColourRecord& colours) {
+  name_ = std::move(name);
+  colours_ = colours;
+  made_ = false;
+}
+
+const RgbImage& LazyPicture::Image() const {
+  static const RgbImage kNone;
+  if (!made_) {
+    image_ = SharedPicture(name_, colours_);
+    made_ = true;
+  }
+  return image_ ? *image_ : kNone;
 }
 
 }  // namespace kav

@@ -3,8 +3,10 @@
 // name, recoloured with a module's colour record before they are drawn.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/colour.h"
@@ -45,9 +47,40 @@ class PlaceholderPictures final : public PictureProvider {
 // The provider in use; the placeholders until one is installed.
 const PictureProvider& CurrentPictureProvider();
 // Installs a provider (not owned); null goes back to the placeholders.
+// Pictures made from the old one are not given out again.
 void SetPictureProvider(const PictureProvider* provider);
 
 // Every pixel in its palette colour, mapped through the colour record.
 RgbImage Recolour(const IndexedImage& image, const ColourRecord& colours);
+
+// The named picture from the provider in use, recoloured. Whoever asks for
+// the same name in the same colours while someone holds the picture gets
+// that same picture (the page headers share one logo). Nothing for a name
+// the provider does not know.
+std::shared_ptr<const RgbImage> SharedPicture(const std::string& name, const ColourRecord& colours);
+
+// A picture by name and colours, made (SharedPicture) when it is first
+// wanted: a page's pictures are built when the page is first drawn.
+class LazyPicture {
+ public:
+  LazyPicture() = default;
+  explicit LazyPicture(std::string name) : name_(std::move(name)) {}
+
+  // Names the picture to show from now on. The one made so far is kept
+  // until the new one is made, so the same name and colours give the same
+  // picture again.
+  void Set(std::string name, const ColourRecord& colours);
+
+  const std::string& Name() const { return name_; }
+  const ColourRecord& Colours() const { return colours_; }
+  // The picture, made now if need be; empty when its name gives none.
+  const RgbImage& Image() const;
+
+ private:
+  std::string name_;
+  ColourRecord colours_;
+  mutable std::shared_ptr<const RgbImage> image_;
+  mutable bool made_ = false;
+};
 
 }  // namespace kav

@@ -12,6 +12,7 @@
 #include "core/strings.h"
 #include "modules/varme_tap/varme_tap_modul.h"
 #include "output/page_layout.h"
+#include "output/picture.h"
 
 namespace kav {
 namespace {
@@ -181,6 +182,32 @@ TEST_F(KavDocTest, TextExportToAnUnwritablePlaceTellsTheUser) {
   EXPECT_FALSE(doc_->WriteResultsText(dir_ / "no-such-dir" / "out.txt"));
   ASSERT_EQ(platform_.events.size(), 1u);
   EXPECT_EQ(platform_.Texts()[0], Str(ids::TextFileOpenFailed));
+}
+
+// Every name gives a picture; counts how many were asked for.
+class CountingPictures final : public PictureProvider {
+ public:
+  std::optional<IndexedImage> Load(const std::string&) const override {
+    ++loads;
+    return PlaceholderPictures().Load("ANY");
+  }
+  mutable int loads = 0;
+};
+
+TEST_F(KavDocTest, TextOfEveryPageNeedsNoPicture) {
+  CountingPictures pictures;
+  SetPictureProvider(&pictures);
+  doc_ = std::make_unique<CKavDoc>();
+  doc_->NewDocument();
+  std::string text;
+  for (int module = 0; module < kModuleCount; ++module) {
+    doc_->SetActiveModule(module);
+    text += doc_->ResultsText();
+  }
+  EXPECT_NE(text.find(Str(ids::ProgramTitle)), std::string::npos);
+  EXPECT_EQ(pictures.loads, 0);
+  doc_.reset();
+  SetPictureProvider(nullptr);
 }
 
 }  // namespace

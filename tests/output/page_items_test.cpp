@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,6 +138,38 @@ TEST_F(PageItemsTest, PictureIsRecolouredFirstMatchingPairWins) {
   ASSERT_EQ(images.size(), 1u);  // the logo is missing as well
   EXPECT_EQ(images[0].rect.left, MmToDeviceX(142.0f));
   EXPECT_EQ(images[0].rect.bottom, MmToDeviceY(70.0f));
+}
+
+TEST_F(PageItemsTest, HeaderPicturesAreMadeWhenDrawnAndSharedWhileTheyLast) {
+  // Every name gives the placeholder picture; the loads are counted.
+  class CountingPictures final : public PictureProvider {
+   public:
+    std::optional<IndexedImage> Load(const std::string& name) const override {
+      ++loads;
+      return PlaceholderPictures().Load(name);
+    }
+    mutable int loads = 0;
+  } pictures;
+  SetPictureProvider(&pictures);
+  SetPageContext({{}, {}, [](ColourRecord&) { return std::string("TWO"); }, {}});
+  CHeader first(0);
+  CHeader second(1);
+  first.Refresh();
+  EXPECT_EQ(pictures.loads, 0) << "nothing is made before the page is drawn";
+  first.Draw(device, {0, 0, 2000, 2000});
+  second.Draw(device, {0, 0, 2000, 2000});
+  EXPECT_EQ(pictures.loads, 3) << "one logo for both, and each header's own picture";
+
+  ColourRecord green;
+  green.Add(kOliveKey, Rgb(0, 255, 0));
+  const std::shared_ptr<const RgbImage> plain = SharedPicture("TWO", {});
+  EXPECT_EQ(SharedPicture("TWO", {}), plain);
+  EXPECT_NE(SharedPicture("TWO", green), plain);
+  const RgbImage* shown = &first.Picture();
+  first.Refresh();
+  EXPECT_EQ(&first.Picture(), shown) << "the same name and colours keep the picture made";
+  SetPictureProvider(&pictures);
+  EXPECT_NE(SharedPicture("TWO", {}), plain) << "a new provider makes its own";
 }
 
 TEST_F(PageItemsTest, PlaceholderPicturesShowTheKeyColours) {

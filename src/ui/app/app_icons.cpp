@@ -210,12 +210,17 @@ class DrawnIconEngine final : public QIconEngine {
 }  // namespace
 
 QIcon AppIcon() {
-  RegisterIconResources();
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icons/kav-%1.png").arg(size), QSize(size, size));
-  }
-  return icon;
+  // Made once, when first asked for: making it reads all seven pictures.
+  // It is never destroyed, as its pixmaps must not outlive the application.
+  static const QIcon* const icon = [] {
+    RegisterIconResources();
+    auto* made = new QIcon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+      made->addFile(QStringLiteral(":/icons/kav-%1.png").arg(size), QSize(size, size));
+    }
+    return made;
+  }();
+  return *icon;
 }
 
 QIcon MakeToolIcon(ToolIcon icon) {

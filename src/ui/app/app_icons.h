@@ -5,6 +5,7 @@
 
 namespace kav {
 
+// The program's icon; every call gives the same one.
 QIcon AppIcon();
 
 enum class ToolIcon {

@@ -48,6 +48,9 @@ class CKavApp final : public QObject {
 
  private:
   void NewDocument();
+  // The page size of the default printer, and the current page laid out
+  // again when it is another.
+  void UsePrinterPage();
   void ShowGettingStarted();
   void ShowWelcome();
 

@@ -137,8 +137,11 @@ void CKavView::Draw(QPainter& painter, const QSize& size) {
 
 void CKavView::paintEvent(QPaintEvent*) {
   if (IsPrinting()) return;  // the items are laid out for the printer
-  QPainter painter(viewport());
-  Draw(painter, viewport()->size());
+  {
+    QPainter painter(viewport());
+    Draw(painter, viewport()->size());
+  }
+  emit painted();
 }
 
 QImage CKavView::VisiblePage() {

@@ -51,6 +51,8 @@ class CKavView final : public QAbstractScrollArea {
  signals:
   // The selection changed (and with it whether it can be copied).
   void selectionChanged();
+  // The page has been painted in the window.
+  void painted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

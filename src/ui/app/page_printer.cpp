@@ -23,21 +23,24 @@ QSizeF PrintableSizeMm(const QPrinter& printer) {
 
 QSizeF DefaultPageSizeMm() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return {200.0, 280.0};
+  if (info.isNull()) return kNoPrinterPageMm;
   return PrintableSizeMm(QPrinter(info, QPrinter::HighResolution));
 }
 
-PagePrinter::PagePrinter() : printer_(QPrinter::HighResolution) {}
+QPrinter& PagePrinter::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
 
 void PagePrinter::Print(QWidget* parent) {
-  QPrintDialog dialog(&printer_, parent);
+  QPrintDialog dialog(&Printer(), parent);
   dialog.setWindowTitle(QStringLiteral("Skriv ut"));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() == QDialog::Accepted) PrintCurrent(printer_);
+  if (dialog.exec() == QDialog::Accepted) PrintCurrent(Printer());
 }
 
 void PagePrinter::Preview(QWidget* parent) {
-  QPrintPreviewDialog preview(&printer_, parent);
+  QPrintPreviewDialog preview(&Printer(), parent);
   preview.setWindowTitle(QStringLiteral("Forhåndsvisning"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [](QPrinter* printer) { PrintCurrent(*printer); });
@@ -45,10 +48,10 @@ void PagePrinter::Preview(QWidget* parent) {
 }
 
 bool PagePrinter::Setup(QWidget* parent) {
-  QPageSetupDialog dialog(&printer_, parent);
+  QPageSetupDialog dialog(&Printer(), parent);
   dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));
   if (dialog.exec() != QDialog::Accepted) return false;
-  const QSizeF size = PrintableSizeMm(printer_);
+  const QSizeF size = PrintableSizeMm(Printer());
   SetPageSizeMm(static_cast<float>(size.width()), static_cast<float>(size.height()));
   return true;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringList>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 // The resources of a static library are registered by hand; this has to
@@ -42,13 +43,15 @@ std::optional<IndexedImage> FromPalette(const QImage& image) {
   for (qsizetype i = 0; i < table.size(); ++i) {
     out.palette[static_cast<std::size_t>(i)] = ToColour(table[i]);
   }
-  out.indexes.reserve(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+  const auto width = static_cast<std::size_t>(out.width);
+  out.indexes.resize(width * static_cast<std::size_t>(out.height));
   for (int y = 0; y < image.height(); ++y) {
     const uchar* line = image.constScanLine(y);
-    for (int x = 0; x < image.width(); ++x) {
-      if (line[x] >= table.size()) return std::nullopt;  // index past the palette
-      out.indexes.push_back(line[x]);
+    const uchar* end = line + width;
+    if (std::any_of(line, end, [&table](uchar index) { return index >= table.size(); })) {
+      return std::nullopt;  // an index past the palette
     }
+    std::copy(line, end, out.indexes.begin() + static_cast<std::ptrdiff_t>(width * y));
   }
   return out;
 }
@@ -77,6 +80,18 @@ std::optional<IndexedImage> FromColours(const QImage& image) {
   return out;
 }
 
+QImage Converted(const RgbImage& image) {
+  QImage out(image.width, image.height, QImage::Format_RGB32);
+  const Colour* pixel = image.pixels.data();
+  for (int y = 0; y < image.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < image.width; ++x, ++pixel) {
+      line[x] = qRgb(RedOf(*pixel), GreenOf(*pixel), BlueOf(*pixel));
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 QString PicturePath(const std::string& name) {
@@ -90,22 +105,14 @@ QImage PictureImage(const std::string& name) {
   return path.isEmpty() ? QImage() : QImage(path);
 }
 
-QImage ToQImage(const RgbImage& image) {
-  QImage out(image.width, image.height, QImage::Format_RGB32);
-  for (int y = 0; y < image.height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < image.width; ++x) {
-      const Colour c = image.At(x, y);
-      line[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-    }
-  }
-  return out;
+const QImage& ToQImage(const RgbImage& image) {
+  if (!image.converted) image.converted = std::make_shared<const QImage>(Converted(image));
+  return *static_cast<const QImage*>(image.converted.get());
 }
 
 QImage RecolouredPicture(const std::string& name, const ColourRecord& colours) {
-  const std::optional<IndexedImage> picture = CurrentPictureProvider().Load(name);
-  if (!picture) return QImage();
-  return ToQImage(Recolour(*picture, colours));
+  const std::shared_ptr<const RgbImage> picture = SharedPicture(name, colours);
+  return picture ? ToQImage(*picture) : QImage();
 }
 
 std::optional<IndexedImage> ToIndexedImage(const QImage& image) {

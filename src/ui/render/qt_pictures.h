@@ -28,8 +28,8 @@ class QtPictureProvider final : public PictureProvider {
 };
 
 // Installs a QtPictureProvider that lives as long as the program. Call it
-// before the document is created: page headers load the logo when they are
-// constructed.
+// before a page is drawn: page headers load their pictures when they are
+// first drawn.
 void InstallQtPictures();
 
 // The resource path of the named picture (":/pictures/HEADER.png"), or an
@@ -40,8 +40,9 @@ QString PicturePath(const std::string& name);
 // window shows its pictures this way); a null image for an unknown name.
 QImage PictureImage(const std::string& name);
 
-// A recoloured picture as a Qt image.
-QImage ToQImage(const RgbImage& image);
+// A recoloured picture as a Qt image: converted when first asked for and
+// kept with the picture.
+const QImage& ToQImage(const RgbImage& image);
 
 // The named picture from the installed provider with its key colours
 // painted as `colours` says (an empty record leaves them as they are); a

@@ -211,5 +211,13 @@ TEST(ToIndexedImage, ReducesALargePaletteToTheColoursUsed) {
   EXPECT_EQ(indexed->palette[indexed->indexes[1]], Rgb(7, 7, 7));
 }
 
+TEST(ToQImage, ConvertsOnceWithRedFromTheLowByte) {
+  const RgbImage picture{2, 1, {Rgb(10, 20, 30), Rgb(255, 0, 1)}, {}};
+  const QImage& image = ToQImage(picture);
+  EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+  EXPECT_EQ(image.pixel(1, 0), qRgb(255, 0, 1));
+  EXPECT_EQ(&ToQImage(picture), &image) << "drawn again without converting again";
+}
+
 }  // namespace
 }  // namespace kav
