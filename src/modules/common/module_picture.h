@@ -21,4 +21,11 @@ inline std::string NumberedPicture(const char* base, int number) {
   return base + std::to_string(number);
 }
 
+// The picture of an object type in an orientation: "KANAL", vertical 1, 2
+// per orientation and type 1 give "KANAL3". The stored orientation may hold
+// any integer, so the number is made in 64 bits.
+inline std::string OrientedPicture(const char* base, int vertical, int perOrientation, int index) {
+  return base + std::to_string(static_cast<long long>(vertical) * perOrientation + index);
+}
+
 }  // namespace kav

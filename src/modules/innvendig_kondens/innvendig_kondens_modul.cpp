@@ -62,7 +62,7 @@ void CInnvendigKondensModul::Serialize(CArchive& ar) {
 std::string CInnvendigKondensModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "KANALX0";
   Insulation.AddPictureColours(colours, kKeyOlive, kKeyYellow);
-  return NumberedPicture("KANAL", Vertical * 2 + code::ToInt(DuctShape));
+  return OrientedPicture("KANAL", Vertical, 2, code::ToInt(DuctShape));
 }
 
 void CInnvendigKondensModul::ShowResults() {

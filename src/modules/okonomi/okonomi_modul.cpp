@@ -104,7 +104,7 @@ std::string COkonomiModul::PictureName(ColourRecord& colours) const {
       shown < Alternatives.size() ? *Alternatives[shown] : StandardSolution;
   colours.Add(kKeyOlive, solution.InsulationColour());
   colours.Add(kKeyYellow, solution.OuterColour());
-  return NumberedPicture("MATERIALTYPE", Orientation * 6 + code::ToInt(ObjectType));
+  return OrientedPicture("MATERIALTYPE", Orientation, 6, code::ToInt(ObjectType));
 }
 
 void COkonomiModul::ShowResults() {

@@ -61,8 +61,8 @@ void CUtvendigKondensModul::Serialize(CArchive& ar) {
 std::string CUtvendigKondensModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "UTVKONDTYPEX0";
   Layer1.AddPictureColours(colours, kKeyOlive, kKeyYellow);
-  return NumberedPicture("UTVKONDTYPE",
-                         Vertical * code::kCondensationObjects + code::ToInt(ObjectType));
+  return OrientedPicture("UTVKONDTYPE", Vertical, code::kCondensationObjects,
+                         code::ToInt(ObjectType));
 }
 
 void CUtvendigKondensModul::ShowResults() {

@@ -86,7 +86,7 @@ void VarmeTapInputs::PictureColours(ColourRecord& colours) const {
 std::string CVarmeTapModul::PictureName(ColourRecord& colours) const {
   if (ResultsValid == 0) return "MATERIALTYPEX0";
   PictureColours(colours);
-  return NumberedPicture("MATERIALTYPE", Vertical * 6 + code::ToInt(Geometry));
+  return OrientedPicture("MATERIALTYPE", Vertical, 6, code::ToInt(Geometry));
 }
 
 void CVarmeTapModul::ShowResults() {
