@@ -91,15 +91,7 @@ Bytes BytesOf(T value) {
 }
 
 float HostileFloat(std::mt19937& rng) {
-  const float values[] = {std::numeric_limits<float>::quiet_NaN(),
-                          std::numeric_limits<float>::infinity(),
-                          -std::numeric_limits<float>::infinity(),
-                          std::numeric_limits<float>::denorm_min(),
-                          0.0f,
-                          -1.0f,
-                          -3.0e38f,
-                          3.0e38f,
-                          1.0e-30f};
+  const auto& values = kav::test::kHostileFloats;
   const std::uint32_t pick = rng() % (std::size(values) + 1);
   if (pick < std::size(values)) return values[pick];
   return std::bit_cast<float>(static_cast<std::uint32_t>(rng()));

@@ -39,14 +39,7 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using FieldKind = CArchive::FieldKind;
 
-const float kFloats[] = {std::numeric_limits<float>::quiet_NaN(),
-                         std::numeric_limits<float>::infinity(),
-                         -std::numeric_limits<float>::infinity(),
-                         std::numeric_limits<float>::denorm_min(),
-                         0.0f,
-                         -1.0f,
-                         -3.0e38f,
-                         3.0e38f};
+const auto& kFloats = test::kHostileFloats;
 const std::uint16_t kWords[] = {0xFFFF, 0x8000, 100, 7};
 const std::uint32_t kLongs[] = {0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u};
 // Every kPdfEvery-th hostile document is also printed, at a low resolution:

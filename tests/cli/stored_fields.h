@@ -3,6 +3,7 @@
 // them: how many bytes one takes, and the document with one replaced.
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/archive.h"
@@ -11,6 +12,17 @@
 namespace kav::test {
 
 using StoredBytes = std::vector<std::uint8_t>;
+
+// The hostile floats put into stored fields: NaN first, then the infinities,
+// the smallest denormal, zero, a negative and the huge values.
+inline const float kHostileFloats[] = {std::numeric_limits<float>::quiet_NaN(),
+                                       std::numeric_limits<float>::infinity(),
+                                       -std::numeric_limits<float>::infinity(),
+                                       std::numeric_limits<float>::denorm_min(),
+                                       0.0f,
+                                       -1.0f,
+                                       -3.0e38f,
+                                       3.0e38f};
 
 // How many bytes the stored field at `mark` takes in `bytes`.
 inline std::size_t StoredFieldSize(const StoredBytes& bytes, const CArchive::FieldMark& mark) {
