@@ -3,7 +3,9 @@
 // Damaged input may only end in an ArchiveError. Whatever was read must
 // write bytes that read and write again to the very same bytes, and that
 // kavdb's JSON form (dump, then build from the printed text) reproduces,
-// unless the build refuses a row without its required sub-rows.
+// unless the build refuses a row without its required sub-rows. The JSON
+// round trip costs twice the rest together, so it is tried on one input in
+// four, chosen by the input's bytes so that a finding reproduces.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,13 @@ using kav::cli::DataFileContents;
 using kav::cli::DataFileKind;
 
 constexpr DataFileKind kKind = DataFileKind::KAV_FUZZ_KIND;
+
+// FNV-1a over the input.
+bool TakesJsonRoundTrip(const std::uint8_t* data, std::size_t size) {
+  std::uint32_t hash = 2166136261u;
+  for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 16777619u;
+  return (hash & 3u) == 0;
+}
 
 }  // namespace
 
@@ -37,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __builtin_trap();  // what was written cannot be read
   }
   if (kav::cli::EncodeContents(again) != stored) __builtin_trap();
+  if (!TakesJsonRoundTrip(data, size)) return 0;
 
   DataFileContents built(kKind);
   try {
