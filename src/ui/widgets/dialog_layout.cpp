@@ -1,7 +1,9 @@
 #include "ui/widgets/dialog_layout.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include "ui/widgets/dialog_fields.h"
 
@@ -38,6 +40,21 @@ NumberField* MakeRangedField(QWidget* parent, float value, float min, float max,
 
 void ReadNumber(const NumberField& field, float& value) {
   if (const std::optional<float> number = field.Value()) value = *number;
+}
+
+QVBoxLayout* Column(std::initializer_list<QWidget*> boxes) {
+  auto* column = new QVBoxLayout;
+  for (QWidget* box : boxes) column->addWidget(box);
+  column->addStretch(1);
+  return column;
+}
+
+QHBoxLayout* Columns(std::initializer_list<QLayout*> columns, int growing) {
+  if (growing < 0) growing = static_cast<int>(columns.size()) - 1;
+  auto* row = new QHBoxLayout;
+  int index = 0;
+  for (QLayout* column : columns) row->addLayout(column, index++ == growing ? 1 : 0);
+  return row;
 }
 
 }  // namespace kav

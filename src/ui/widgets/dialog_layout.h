@@ -1,11 +1,15 @@
 #pragma once
 // Small pieces the input dialogs are laid out with: labels that lead to
 // their fields, rows of a field grid, number fields of a width for numbers,
-// and reading a field's number into a value.
+// reading a field's number into a value, and columns of boxes.
 #include <QString>
+#include <initializer_list>
 
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
+class QLayout;
+class QVBoxLayout;
 class QWidget;
 
 namespace kav {
@@ -25,5 +29,11 @@ NumberField* MakeRangedField(QWidget* parent, float value, float min, float max,
 // The field's number into `value`; a text that is not a number leaves
 // `value` as it was.
 void ReadNumber(const NumberField& field, float& value);
+
+// Boxes top to bottom with the free height below them.
+QVBoxLayout* Column(std::initializer_list<QWidget*> boxes);
+// Columns side by side; the one numbered `growing` (from 0; the last if
+// negative) takes the width to spare.
+QHBoxLayout* Columns(std::initializer_list<QLayout*> columns, int growing = -1);
 
 }  // namespace kav

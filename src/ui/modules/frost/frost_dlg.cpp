@@ -11,6 +11,7 @@
 #include "modules/frost/frost_modul.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/percent_field.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -26,11 +27,8 @@ CFrostDlg::CFrostDlg(FrostInputs& inputs, QWidget* parent)
   const FrostInputs& in = inputs;
 
   // The pipe.
-  auto* pipeBox = new QGroupBox(QString::fromUtf8("Rør"), this);
-  pipe_ = new CMultiButton2(QStringLiteral("ROR"), 1, pipeBox);
-  pipe_->SetVariantToolTips({QStringLiteral("Horisontal"), QStringLiteral("Vertikal")});
-  auto* pipeLayout = new QVBoxLayout(pipeBox);
-  pipeLayout->addWidget(pipe_, 0, Qt::AlignHCenter);
+  pipe_ = MakeObjectButton(QStringLiteral("ROR"), 1);
+  auto* pipeBox = new PictureBox(QString::fromUtf8("Rør"), pipe_, this);
 
   auto* dimension = new QGroupBox(QString::fromUtf8("Dimensjon på rør"), this);
   auto* dimensionGrid = new QGridLayout(dimension);
@@ -58,19 +56,8 @@ CFrostDlg::CFrostDlg(FrostInputs& inputs, QWidget* parent)
   degree_->SetValue(in.FreezingDegree);
   AddFieldRow(*waterGrid, QStringLiteral("Frysningsgrad [%]:"), degree_);
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(pipeBox);
-  first->addWidget(dimension);
-  first->addWidget(insulation);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(surroundings_);
-  second->addWidget(water);
-  second->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second, 1);
-  Body()->addLayout(columns);
+  Body()->addLayout(
+      Columns({Column({pipeBox, dimension, insulation}), Column({surroundings_, water})}));
 
   // The names the tests and the help find the fields by.
   diameter_->setObjectName(QStringLiteral("diameter"));

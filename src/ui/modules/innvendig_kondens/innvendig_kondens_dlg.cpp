@@ -14,10 +14,12 @@
 #include "core/strings.h"
 #include "modules/common/module_picture.h"
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
+#include "ui/panels/dimension_box.h"
 #include "ui/panels/flow_group.h"
 #include "ui/panels/hanger_box.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/percent_field.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -33,25 +35,19 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(InnvendigKondensInputs& inputs, QWidg
   const InnvendigKondensInputs& in = inputs;
 
   // The duct.
-  auto* ductBox = new QGroupBox(QStringLiteral("Kanal"), this);
-  duct_ = new CMultiButton2(QStringLiteral("Kanal"), 2, ductBox);
-  duct_->SetStateToolTips({QString::fromStdString(Str(ids::GeometryCircularDuct)),
-                           QString::fromStdString(Str(ids::GeometryRectangularDuct))});
-  duct_->SetVariantToolTips({QStringLiteral("Horisontal"), QStringLiteral("Vertikal")});
-  auto* ductLayout = new QVBoxLayout(ductBox);
-  ductLayout->addWidget(duct_, 0, Qt::AlignHCenter);
+  duct_ = MakeObjectButton(QStringLiteral("Kanal"), 2,
+                           {QString::fromStdString(Str(ids::GeometryCircularDuct)),
+                            QString::fromStdString(Str(ids::GeometryRectangularDuct))});
+  auto* ductBox = new PictureBox(QStringLiteral("Kanal"), duct_, this);
 
-  auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner"), this);
-  auto* dimensionGrid = new QGridLayout(dimensions);
-  diameter_ = MakeNumberField(dimensions, in.Diameter);
-  height_ = MakeNumberField(dimensions, in.Height);
-  width_ = MakeNumberField(dimensions, in.Width);
+  auto* dimensions =
+      new DimensionBox(QStringLiteral("Dimensjoner"), in.Diameter, in.Height, in.Width, this);
+  diameter_ = dimensions->Diameter();
+  height_ = dimensions->Height();
+  width_ = dimensions->Width();
   length_ = MakeNumberField(dimensions, in.Length);
   length_->SetRange(0.0f, 1000.0f);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Diameter [mm]:"), diameter_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Høyde [mm]:"), height_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Bredde [mm]:"), width_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Lengde [m]:"), length_);
+  AddFieldRow(dimensions->Grid(), QStringLiteral("Lengde [m]:"), length_);
 
   // The insulation, the surroundings and the inside.
   auto* insulation = new QGroupBox(QStringLiteral("Isolering"), this);
@@ -89,30 +85,11 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(InnvendigKondensInputs& inputs, QWidg
   auto* hangerBox = new HangerBox(this);
   hangers_ = &hangerBox->Check();
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(ductBox);
-  first->addWidget(dimensions);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(insulation);
-  second->addWidget(surroundings_);
-  second->addWidget(inner);
-  second->addStretch(1);
-  auto* third = new QVBoxLayout;
-  third->addWidget(flow_);
-  third->addWidget(air);
-  third->addWidget(hangerBox);
-  third->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second);
-  columns->addLayout(third, 1);
-  Body()->addLayout(columns);
+  Body()->addLayout(
+      Columns({Column({ductBox, dimensions}), Column({insulation, surroundings_, inner}),
+               Column({flow_, air, hangerBox})}));
 
   // The names the tests and the help find the fields by.
-  diameter_->setObjectName(QStringLiteral("diameter"));
-  height_->setObjectName(QStringLiteral("height"));
-  width_->setObjectName(QStringLiteral("width"));
   length_->setObjectName(QStringLiteral("length"));
   innerCoefficient_->setObjectName(QStringLiteral("innerCoefficient"));
   inlet_->setObjectName(QStringLiteral("inletTemperature"));

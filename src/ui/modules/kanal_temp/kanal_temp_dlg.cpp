@@ -14,8 +14,10 @@
 #include "core/strings.h"
 #include "modules/common/module_picture.h"
 #include "modules/kanal_temp/kanal_temp_modul.h"
+#include "ui/panels/geometry_names.h"
 #include "ui/panels/liquid_group.h"
 #include "ui/panels/percent_field.h"
+#include "ui/panels/picture_box.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
 #include "ui/widgets/list_editor.h"
@@ -41,14 +43,9 @@ CKanalTempDlg::CKanalTempDlg(KanalTempInputs& inputs, QWidget* parent)
   setObjectName(QStringLiteral("flowingMediumDialog"));
   const KanalTempInputs& in = inputs;
 
-  auto* typeBox = new QGroupBox(QStringLiteral("Type"), this);
-  runType_ = new CMultiButton(QStringLiteral("Kanalror"), 4, typeBox);
-  runType_->SetStateToolTips({QString::fromStdString(Str(ids::GeometryPipe)),
-                              QString::fromStdString(Str(ids::GeometryCircularDuct)),
-                              QString::fromStdString(Str(ids::GeometryRectangularDuct)),
-                              QString::fromStdString(Str(ids::GeometryInternallyInsulatedDuct))});
-  auto* typeLayout = new QVBoxLayout(typeBox);
-  typeLayout->addWidget(runType_, 0, Qt::AlignHCenter);
+  runType_ = new CMultiButton(QStringLiteral("Kanalror"), 4);
+  runType_->SetStateToolTips(GeometryNames().mid(0, 4));  // pipe and the three ducts
+  auto* typeBox = new PictureBox(QStringLiteral("Type"), runType_, this);
 
   liquid_ = new LiquidGroup(this);
   liquid_->SetValues(in);

@@ -112,20 +112,8 @@ CSegmentDlg::CSegmentDlg(CSegment& segment, QWidget* parent)
   first->addWidget(insulation);
   first->addWidget(bare_);
   first->addWidget(accessoryBox, 1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(dimensions);
-  second->addWidget(surroundings_);
-  second->addStretch(1);
-  auto* third = new QVBoxLayout;
-  third->addWidget(inner);
-  third->addWidget(flow_);
-  third->addWidget(hangerBox);
-  third->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first, 1);
-  columns->addLayout(second);
-  columns->addLayout(third);
-  Body()->addLayout(columns);
+  Body()->addLayout(
+      Columns({first, Column({dimensions, surroundings_}), Column({inner, flow_, hangerBox})}, 0));
 
   // The names the tests and the help find the fields by.
   name_->setObjectName(QStringLiteral("name"));

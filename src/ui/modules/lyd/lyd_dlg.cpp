@@ -15,6 +15,8 @@
 #include "core/strings.h"
 #include "data/active_list.h"
 #include "modules/lyd/lyd_modul.h"
+#include "ui/panels/dimension_box.h"
+#include "ui/panels/picture_box.h"
 #include "ui/widgets/choice_binder.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -48,20 +50,15 @@ CLydDlg::CLydDlg(LydInputs& inputs, QWidget* parent)
   const LydInputs& in = inputs;
 
   // The duct.
-  auto* typeGroup = new QGroupBox(QStringLiteral("Kanaltype"), this);
-  ductType_ = new CMultiButton(QStringLiteral("Kanaltype"), kDuctTypes, typeGroup);
+  ductType_ = new CMultiButton(QStringLiteral("Kanaltype"), kDuctTypes);
   ductType_->SetStateToolTips(DuctTypeNames());
-  auto* typeLayout = new QVBoxLayout(typeGroup);
-  typeLayout->addWidget(ductType_, 0, Qt::AlignHCenter);
+  auto* typeGroup = new PictureBox(QStringLiteral("Kanaltype"), ductType_, this);
 
-  auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner kanal"), this);
-  auto* dimensionGrid = new QGridLayout(dimensions);
-  diameter_ = MakeNumberField(dimensions, in.Diameter);
-  height_ = MakeNumberField(dimensions, in.DuctHeight);
-  width_ = MakeNumberField(dimensions, in.DuctWidth);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Diameter [mm]:"), diameter_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Høyde [mm]:"), height_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Bredde [mm]:"), width_);
+  auto* dimensions = new DimensionBox(QStringLiteral("Dimensjoner kanal"), in.Diameter,
+                                      in.DuctHeight, in.DuctWidth, this);
+  diameter_ = dimensions->Diameter();
+  height_ = dimensions->Height();
+  width_ = dimensions->Width();
 
   // The lining.
   auto* source = new QGroupBox(QStringLiteral("Absorpsjonsprodukt"), this);
@@ -117,24 +114,10 @@ CLydDlg::CLydDlg(LydInputs& inputs, QWidget* parent)
   ownGrid->addWidget(coefficients, ownGrid->rowCount(), 0, 1, 3);
   ownGrid->setColumnStretch(2, 1);
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(typeGroup);
-  first->addWidget(dimensions);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(source);
-  second->addWidget(databaseGroup_);
-  second->addWidget(ownGroup_);
-  second->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second, 1);
-  Body()->addLayout(columns);
+  Body()->addLayout(
+      Columns({Column({typeGroup, dimensions}), Column({source, databaseGroup_, ownGroup_})}));
 
   // The names the tests and the help find the fields by.
-  diameter_->setObjectName(QStringLiteral("diameter"));
-  height_->setObjectName(QStringLiteral("height"));
-  width_->setObjectName(QStringLiteral("width"));
   productBox_->setObjectName(QStringLiteral("product"));
   thicknessBox_->setObjectName(QStringLiteral("thickness"));
   ownName_->setObjectName(QStringLiteral("ownName"));

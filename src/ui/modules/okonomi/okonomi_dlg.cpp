@@ -17,7 +17,9 @@
 #include "data/kostnad.h"
 #include "modules/okonomi/okonomi_isolasjon_edit.h"
 #include "modules/okonomi/okonomi_modul.h"
+#include "ui/panels/dimension_box.h"
 #include "ui/panels/geometry_names.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -44,21 +46,14 @@ COkonomiDlg::COkonomiDlg(OkonomiInputs& inputs, QWidget* parent)
   setObjectName(QStringLiteral("economyDialog"));
   const OkonomiInputs& in = inputs;
 
-  auto* material = new QGroupBox(QStringLiteral("Materialtype"), this);
-  object_ = new CMultiButton2(QStringLiteral("Materialtype"), kObjectTypes, material);
-  object_->SetStateToolTips(GeometryNames());
-  object_->SetVariantToolTips({QStringLiteral("Horisontal"), QStringLiteral("Vertikal")});
-  auto* materialLayout = new QVBoxLayout(material);
-  materialLayout->addWidget(object_, 0, Qt::AlignHCenter);
+  object_ = MakeObjectButton(QStringLiteral("Materialtype"), kObjectTypes, GeometryNames());
+  auto* material = new PictureBox(QStringLiteral("Materialtype"), object_, this);
 
-  auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner"), this);
-  auto* dimensionGrid = new QGridLayout(dimensions);
-  diameter_ = MakeNumberField(dimensions, in.Diameter);
-  height_ = MakeNumberField(dimensions, in.DuctHeight);
-  width_ = MakeNumberField(dimensions, in.DuctWidth);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Diameter [mm]:"), diameter_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Høyde [mm]:"), height_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Bredde [mm]:"), width_);
+  auto* dimensions = new DimensionBox(QStringLiteral("Dimensjoner"), in.Diameter, in.DuctHeight,
+                                      in.DuctWidth, this);
+  diameter_ = dimensions->Diameter();
+  height_ = dimensions->Height();
+  width_ = dimensions->Width();
 
   auto* other = new QGroupBox(QStringLiteral("Andre data"), this);
   auto* otherGrid = new QGridLayout(other);

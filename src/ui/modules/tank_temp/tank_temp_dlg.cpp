@@ -12,6 +12,7 @@
 #include "modules/tank_temp/tank_temp_modul.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/liquid_group.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -50,11 +51,9 @@ CTankTempDlg::CTankTempDlg(TankTempInputs& inputs, QWidget* parent)
   const TankTempInputs& in = inputs;
 
   // The tank.
-  auto* shapeBox = new QGroupBox(QStringLiteral("Tanktype"), this);
-  shape_ = new CMultiButton(QStringLiteral("Tanktype"), 3, shapeBox);
+  shape_ = new CMultiButton(QStringLiteral("Tanktype"), 3);
   shape_->SetStateToolTips(ShapeNames());
-  auto* shapeLayout = new QVBoxLayout(shapeBox);
-  shapeLayout->addWidget(shape_, 0, Qt::AlignHCenter);
+  auto* shapeBox = new PictureBox(QStringLiteral("Tanktype"), shape_, this);
 
   auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner"), this);
   auto* dimensionGrid = new QGridLayout(dimensions);
@@ -94,23 +93,9 @@ CTankTempDlg::CTankTempDlg(TankTempInputs& inputs, QWidget* parent)
   AddFieldRow(*storageGrid, QString::fromUtf8("Starttemperatur [°C]:"), start_);
   AddFieldRow(*storageGrid, QStringLiteral("Lagringstid [h]:"), storage_);
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(shapeBox);
-  first->addWidget(dimensions);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(surroundings_);
-  second->addWidget(liquid_);
-  second->addStretch(1);
-  auto* third = new QVBoxLayout;
-  third->addWidget(insulation);
-  third->addWidget(storage);
-  third->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second, 1);
-  columns->addLayout(third);
-  Body()->addLayout(columns);
+  Body()->addLayout(Columns({Column({shapeBox, dimensions}), Column({surroundings_, liquid_}),
+                             Column({insulation, storage})},
+                            1));
 
   // The names the tests and the help find the fields by.
   diameter_->setObjectName(QStringLiteral("diameter"));

@@ -15,8 +15,10 @@
 #include "modules/common/module_picture.h"
 #include "modules/utvendig_kondens/room_types.h"
 #include "modules/utvendig_kondens/utvendig_kondens_modul.h"
+#include "ui/panels/dimension_box.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/percent_field.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -47,21 +49,15 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(UtvendigKondensInputs& inputs, QWidget*
   const UtvendigKondensInputs& in = inputs;
 
   // The object.
-  auto* objectBox = new QGroupBox(QStringLiteral("Objekttype"), this);
-  object_ = new CMultiButton2(QStringLiteral("Utvkondtype"), code::kCondensationObjects, objectBox);
-  object_->SetStateToolTips(ObjectNames());
-  object_->SetVariantToolTips({QStringLiteral("Horisontal"), QStringLiteral("Vertikal")});
-  auto* objectLayout = new QVBoxLayout(objectBox);
-  objectLayout->addWidget(object_, 0, Qt::AlignHCenter);
+  object_ =
+      MakeObjectButton(QStringLiteral("Utvkondtype"), code::kCondensationObjects, ObjectNames());
+  auto* objectBox = new PictureBox(QStringLiteral("Objekttype"), object_, this);
 
-  auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner"), this);
-  auto* dimensionGrid = new QGridLayout(dimensions);
-  diameter_ = MakeNumberField(dimensions, in.Diameter);
-  height_ = MakeNumberField(dimensions, in.Height);
-  width_ = MakeNumberField(dimensions, in.Width);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Diameter [mm]:"), diameter_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Høyde [mm]:"), height_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Bredde [mm]:"), width_);
+  auto* dimensions =
+      new DimensionBox(QStringLiteral("Dimensjoner"), in.Diameter, in.Height, in.Width, this);
+  diameter_ = dimensions->Diameter();
+  height_ = dimensions->Height();
+  width_ = dimensions->Width();
 
   // The medium, the air and the surroundings.
   auto* temperatures = new QGroupBox(QStringLiteral("Temperaturer og luftfuktighet"), this);
@@ -102,27 +98,10 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(UtvendigKondensInputs& inputs, QWidget*
   insulationLayout->addWidget(layer2_);
   insulationLayout->addWidget(note);
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(objectBox);
-  first->addWidget(dimensions);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(temperatures);
-  second->addWidget(surroundings_);
-  second->addStretch(1);
-  auto* third = new QVBoxLayout;
-  third->addWidget(insulation);
-  third->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second);
-  columns->addLayout(third, 1);
-  Body()->addLayout(columns);
+  Body()->addLayout(Columns({Column({objectBox, dimensions}), Column({temperatures, surroundings_}),
+                             Column({insulation})}));
 
   // The names the tests and the help find the fields by.
-  diameter_->setObjectName(QStringLiteral("diameter"));
-  height_->setObjectName(QStringLiteral("height"));
-  width_->setObjectName(QStringLiteral("width"));
   medium_->setObjectName(QStringLiteral("mediumTemperature"));
 
   twoLayers_->setChecked(in.TwoLayers != 0);

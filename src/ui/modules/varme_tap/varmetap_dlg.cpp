@@ -17,7 +17,10 @@
 #include "core/platform.h"
 #include "core/strings.h"
 #include "modules/varme_tap/varme_tap_modul.h"
+#include "ui/panels/dimension_box.h"
 #include "ui/panels/geometry_names.h"
+#include "ui/panels/hanger_box.h"
+#include "ui/panels/picture_box.h"
 #include "ui/panels/surroundings_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui/widgets/dialog_layout.h"
@@ -29,14 +32,6 @@ namespace {
 
 constexpr int kGeometries = 6;
 
-// A wrapped text of `lines` lines, which the layout keeps room for.
-QLabel* Note(const char* text, int lines, QWidget* parent) {
-  auto* note = new QLabel(QString::fromUtf8(text), parent);
-  note->setWordWrap(true);
-  note->setMinimumHeight(note->fontMetrics().lineSpacing() * lines);
-  return note;
-}
-
 }  // namespace
 
 CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
@@ -47,34 +42,21 @@ CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
   const VarmeTapInputs& in = inputs;
 
   // The object.
-  auto* object = new QGroupBox(QStringLiteral("Materialtype"), this);
-  geometry_ = new CMultiButton2(QStringLiteral("Materialtype"), kGeometries, object);
-  geometry_->SetStateToolTips(GeometryNames());
-  geometry_->SetVariantToolTips({QStringLiteral("Horisontal"), QStringLiteral("Vertikal")});
-  auto* objectLayout = new QVBoxLayout(object);
-  objectLayout->addWidget(geometry_, 0, Qt::AlignHCenter);
+  geometry_ = MakeObjectButton(QStringLiteral("Materialtype"), kGeometries, GeometryNames());
+  auto* object = new PictureBox(QStringLiteral("Materialtype"), geometry_, this);
 
-  auto* dimensions = new QGroupBox(QStringLiteral("Dimensjoner"), this);
-  auto* dimensionGrid = new QGridLayout(dimensions);
-  diameter_ = MakeNumberField(dimensions, in.Diameter);
-  height_ = MakeNumberField(dimensions, in.Height);
-  width_ = MakeNumberField(dimensions, in.Width);
+  auto* dimensions =
+      new DimensionBox(QStringLiteral("Dimensjoner"), in.Diameter, in.Height, in.Width, this);
+  diameter_ = dimensions->Diameter();
+  height_ = dimensions->Height();
+  width_ = dimensions->Width();
   length_ = MakeNumberField(dimensions, in.Length);
   area_ = MakeNumberField(dimensions, in.Area);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Diameter [mm]:"), diameter_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Høyde [mm]:"), height_);
-  AddFieldRow(*dimensionGrid, QStringLiteral("Bredde [mm]:"), width_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Rørlengde [m]:"), length_);
-  AddFieldRow(*dimensionGrid, QString::fromUtf8("Flateareal [m²]:"), area_);
+  AddFieldRow(dimensions->Grid(), QString::fromUtf8("Rørlengde [m]:"), length_);
+  AddFieldRow(dimensions->Grid(), QString::fromUtf8("Flateareal [m²]:"), area_);
 
-  auto* hangerBox = new QGroupBox(this);
-  auto* hangerLayout = new QVBoxLayout(hangerBox);
-  hangers_ = new QCheckBox(QStringLiteral("Uisolerte opphengninger"), hangerBox);
-  hangerLayout->addWidget(hangers_);
-  hangerLayout->addWidget(
-      Note("Varmetap pga. opphengninger beregnes som en prosentvis "
-           "tilleggslengde (ref. ISO 12241)",
-           2, hangerBox));
+  auto* hangerBox = new HangerBox(this);
+  hangers_ = &hangerBox->Check();
 
   // The criterion and the temperatures.
   auto* criterion = new QGroupBox(QStringLiteral("Beregningskriterie"), this);
@@ -147,30 +129,14 @@ CVarmetapDlg::CVarmetapDlg(VarmeTapInputs& inputs, QWidget* parent)
   accessoryLayout->addWidget(hasAccessories_);
   accessoryLayout->addWidget(accessories_);
 
-  auto* first = new QVBoxLayout;
-  first->addWidget(object);
-  first->addWidget(dimensions);
-  first->addWidget(hangerBox);
-  first->addStretch(1);
-  auto* second = new QVBoxLayout;
-  second->addWidget(criterion);
-  second->addWidget(temperatures);
-  second->addWidget(surroundings_);
-  second->addStretch(1);
   auto* third = new QVBoxLayout;
   third->addWidget(insulation);
   third->addWidget(energy);
   third->addWidget(accessoryBox, 1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(first);
-  columns->addLayout(second);
-  columns->addLayout(third, 1);
-  Body()->addLayout(columns);
+  Body()->addLayout(Columns({Column({object, dimensions, hangerBox}),
+                             Column({criterion, temperatures, surroundings_}), third}));
 
   // The names the tests and the help find the fields by.
-  diameter_->setObjectName(QStringLiteral("diameter"));
-  height_->setObjectName(QStringLiteral("height"));
-  width_->setObjectName(QStringLiteral("width"));
   length_->setObjectName(QStringLiteral("length"));
   area_->setObjectName(QStringLiteral("area"));
   medium_->setObjectName(QStringLiteral("mediumTemperature"));
