@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QRadioButton>
 #include <QWidget>
 #include <memory>
 #include <string>
 
 #include "core/scripted_platform.h"
+#include "data/iso_produkt.h"
 #include "modules/kav_doc.h"
 #include "ui/app/kav_app.h"
+#include "ui/modules/insulation/isolasjon_dlg.h"
+#include "ui/panels/product_choice_group.h"
 #include "ui/widgets/dialog_fields.h"
 #include "ui_test_support.h"
 
@@ -39,6 +43,32 @@ class InputDialogTest : public ::testing::Test {
     ASSERT_GE(index, 0) << text;
     box.setCurrentIndex(index);
     emit box.activated(index);
+  }
+
+  // The database's first insulation product marked for that use (0 pipes,
+  // 1 circular ducts, ..., 6 tanks), with standard thicknesses if asked.
+  CIsoProdukt* FirstProductFor(int use, bool withThicknesses = false) {
+    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
+      if (product->UseFlags[static_cast<std::size_t>(use)] != 0 &&
+          (!withThicknesses || !product->Thicknesses.empty())) {
+        return product;
+      }
+    }
+    ADD_FAILURE() << "no product for use " << use;
+    return nullptr;
+  }
+  // In the insulation dialog: the first standard product offered and, if
+  // asked, its first standard thickness.
+  static void ChooseFirstProduct(CIsolasjonDlg& dialog, bool firstThickness = true) {
+    ProductChoiceGroup& products = dialog.Products(0);
+    dialog.SourceRadio(0).click();
+    ASSERT_GT(products.ProductBox().count(), 0);
+    products.ProductBox().setCurrentIndex(0);
+    emit products.ProductBox().activated(0);
+    if (!firstThickness) return;
+    ASSERT_GT(products.RowBox().count(), 0);
+    products.RowBox().setCurrentIndex(0);
+    emit products.RowBox().activated(0);
   }
 
   UiEnvironment env_;

@@ -64,6 +64,11 @@ void ShowActive(QWidget& dialog) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 }
 
+bool Ok(QDialog& dialog) {
+  dialog.accept();
+  return dialog.result() == QDialog::Accepted;
+}
+
 ModalAnswers::ModalAnswers() : timer_(new QTimer) {
   timer_->setInterval(5);
   QObject::connect(timer_, &QTimer::timeout, [this] { Poll(); });

@@ -2,6 +2,7 @@
 // Shared pieces of the desktop program's tests: temporary settings and a
 // temporary copy of the shipped data files, and a handler for the modal
 // windows a command opens (a test says beforehand what to do with each).
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
@@ -77,5 +78,8 @@ int PdfPageCount(const std::string& path);
 
 // Shows a dialog as the active window, as the user sees it.
 void ShowActive(QWidget& dialog);
+
+// Confirms the dialog; true when it closed with OK.
+bool Ok(QDialog& dialog);
 
 }  // namespace kav::test

@@ -35,11 +35,6 @@ class DatabaseDlgTest : public InputDialogTest {
     lists.ForEachList([this](auto& list) { scope.Redirect(list); });
   }
 
-  static bool Ok(QDialog& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
-
   DatabaseLists lists;
   ActiveListScope scope;
   ModalAnswers answers;

@@ -37,11 +37,6 @@ class UserProductTest : public InputDialogTest {
     product.Thicknesses.Append(Thickness(50.0f));
   }
 
-  static bool Ok(QDialog& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
-
   CEgendefIsoProdukt product;
   ModalAnswers answers;
 };

@@ -27,17 +27,8 @@ class FrostDialogTest : public InputDialogTest {
  protected:
   void SetUp() override {
     InputDialogTest::SetUp();
-    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
-      if (product->UseFlags[0] != 0 && !product->Thicknesses.empty()) {
-        pipeProduct = product;
-        break;
-      }
-    }
+    pipeProduct = FirstProductFor(0, true);
     ASSERT_NE(pipeProduct, nullptr);
-  }
-  static bool Ok(CFrostDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
   }
 
   CIsoProdukt* pipeProduct = nullptr;
@@ -60,13 +51,7 @@ TEST_F(FrostDialogTest, ACalculationThroughTheDialog) {
   });
   answers.Then([](QWidget& window) {
     auto& dialog = static_cast<CIsolasjonDlg&>(window);
-    ProductChoiceGroup& products = dialog.Products(0);
-    ASSERT_GT(products.ProductBox().count(), 0);
-    products.ProductBox().setCurrentIndex(0);
-    emit products.ProductBox().activated(0);
-    ASSERT_GT(products.RowBox().count(), 0);
-    products.RowBox().setCurrentIndex(0);
-    emit products.RowBox().activated(0);
+    ChooseFirstProduct(dialog);
     dialog.accept();
   });
 

@@ -33,18 +33,6 @@ Button& ByText(const QWidget& window, const char* text) {
   return *window.findChild<Button*>();
 }
 
-// The first product offered and its first standard thickness.
-void ChooseFirstProduct(CIsolasjonDlg& dialog) {
-  ProductChoiceGroup& products = dialog.Products(0);
-  dialog.SourceRadio(0).click();
-  ASSERT_GT(products.ProductBox().count(), 0);
-  products.ProductBox().setCurrentIndex(0);
-  emit products.ProductBox().activated(0);
-  ASSERT_GT(products.RowBox().count(), 0);
-  products.RowBox().setCurrentIndex(0);
-  emit products.RowBox().activated(0);
-}
-
 class HeatLossWorkflowTest : public InputDialogTest {};
 
 TEST_F(HeatLossWorkflowTest, ATwoLayerOutdoorPipeWithAccessoriesAndAClimatePlace) {

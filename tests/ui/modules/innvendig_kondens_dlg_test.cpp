@@ -26,16 +26,6 @@ namespace {
 
 class InternalCondensationDialogTest : public InputDialogTest {
  protected:
-  bool Ok(CInnvendigKondensDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
-  CIsoProdukt* DuctProduct() {
-    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
-      if (product->UseFlags[1] != 0) return product;
-    }
-    return nullptr;
-  }
   InnvendigKondensInputs inputs;  // after the document: gone before its rows
 };
 
@@ -54,10 +44,7 @@ TEST_F(InternalCondensationDialogTest, ACalculationThroughTheDialogs) {
   });
   answers.Then([](QWidget& window) {
     auto& dialog = static_cast<CIsolasjonDlg&>(window);
-    ProductChoiceGroup& products = dialog.Products(0);
-    ASSERT_GT(products.ProductBox().count(), 0);
-    products.ProductBox().setCurrentIndex(0);
-    emit products.ProductBox().activated(0);
+    ChooseFirstProduct(dialog, false);
     dialog.accept();
   });
 
@@ -77,7 +64,7 @@ TEST_F(InternalCondensationDialogTest, ACalculationThroughTheDialogs) {
 }
 
 TEST_F(InternalCondensationDialogTest, TheInletMustDifferATenthFromTheAmbient) {
-  inputs.Insulation.Product = DuctProduct();
+  inputs.Insulation.Product = FirstProductFor(1);
   CInnvendigKondensDlg dialog(inputs);
   ShowActive(dialog);
   dialog.Surroundings().Ambient().setText(QStringLiteral("20"));
@@ -96,7 +83,7 @@ TEST_F(InternalCondensationDialogTest, OkChecksInOrderAndTheFlowFollowsTheDuct) 
   ShowActive(dialog);
   EXPECT_FALSE(Ok(dialog));
   EXPECT_EQ(platform.Texts().back(), Str(ids::SelectInsulationProduct));
-  inputs.Insulation.Product = DuctProduct();
+  inputs.Insulation.Product = FirstProductFor(1);
 
   // A rectangular duct of 0.5 x 0.4 m: 1800 m³/h is 2.5 m/s.
   CMultiButton2& duct = dialog.DuctButton();

@@ -23,11 +23,6 @@ namespace {
 
 class LayerDialogTest : public InputDialogTest {
  protected:
-  bool Ok(CIsolasjonDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
-
   // A product for pipes whose standard thicknesses all have a pipe range.
   CIsoProdukt& PipeProduct() { return *Doc().Database().InsulationProducts[0]; }
 };

@@ -41,17 +41,6 @@ class FlowingMediumDialogTest : public InputDialogTest {
   }
 };
 
-void ChooseFirstProduct(CIsolasjonDlg& dialog) {
-  ProductChoiceGroup& products = dialog.Products(0);
-  dialog.SourceRadio(0).click();
-  ASSERT_GT(products.ProductBox().count(), 0);
-  products.ProductBox().setCurrentIndex(0);
-  emit products.ProductBox().activated(0);
-  ASSERT_GT(products.RowBox().count(), 0);
-  products.RowBox().setCurrentIndex(0);
-  emit products.RowBox().activated(0);
-}
-
 TEST_F(FlowingMediumDialogTest, AThreeSegmentPipeRunBuiltThroughTheDialogs) {
   ModalAnswers answers;
   answers.Then([](QWidget& window) {

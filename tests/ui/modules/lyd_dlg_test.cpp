@@ -21,11 +21,6 @@ namespace {
 
 class SoundTrapDialogTest : public InputDialogTest {
  protected:
-  // Confirms the dialog; true when it closed with OK.
-  static bool Ok(CLydDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
   static void ChooseType(CLydDlg& dialog, int type) {
     CMultiButton& button = dialog.DuctTypeButton();
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.HitRect(type).center());

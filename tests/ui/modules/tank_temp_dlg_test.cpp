@@ -26,16 +26,6 @@ namespace {
 
 class TankDialogTest : public InputDialogTest {
  protected:
-  bool Ok(CTankTempDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
-  }
-  CIsoProdukt* TankProduct() {
-    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
-      if (product->UseFlags[6] != 0) return product;
-    }
-    return nullptr;
-  }
   TankTempInputs inputs;  // after the document: gone before its rows
 };
 
@@ -56,11 +46,8 @@ TEST_F(TankDialogTest, ACalculationThroughTheDialogs) {
   });
   answers.Then([](QWidget& window) {
     auto& dialog = static_cast<CIsolasjonDlg&>(window);
-    ProductChoiceGroup& products = dialog.Products(0);
-    ASSERT_GT(products.ProductBox().count(), 0);
-    products.ProductBox().setCurrentIndex(0);
-    emit products.ProductBox().activated(0);
-    Choose(products.RowBox(), "50.0");
+    ChooseFirstProduct(dialog, false);
+    Choose(dialog.Products(0).RowBox(), "50.0");
     dialog.accept();
   });
 
@@ -102,7 +89,7 @@ TEST_F(TankDialogTest, OkChecksInOrderDownToTheFreezingPoint) {
   ShowActive(dialog);
   EXPECT_FALSE(Ok(dialog));
   EXPECT_EQ(platform.Texts().back(), Str(ids::SelectInsulationProduct));
-  inputs.Insulation.Product = TankProduct();
+  inputs.Insulation.Product = FirstProductFor(6);
 
   // A box: height, width, depth; only the box's fields are checked.
   Field(dialog, "diameter").setText(QStringLiteral("0"));

@@ -35,17 +35,8 @@ class ExternalCondensationDialogTest : public InputDialogTest {
  protected:
   void SetUp() override {
     InputDialogTest::SetUp();
-    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
-      if (product->UseFlags[0] != 0) {
-        pipeProduct = product;
-        break;
-      }
-    }
+    pipeProduct = FirstProductFor(0);
     ASSERT_NE(pipeProduct, nullptr);
-  }
-  bool Ok(CUtvendigKondensDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
   }
   static void ClickObject(CUtvendigKondensDlg& dialog, CondensationObject object) {
     CMultiButton2& button = dialog.ObjectButton();
@@ -81,10 +72,7 @@ TEST_F(ExternalCondensationDialogTest, ACalculationThroughTheDialogs) {
   });
   answers.Then([](QWidget& window) {
     auto& dialog = static_cast<CIsolasjonDlg&>(window);
-    ProductChoiceGroup& products = dialog.Products(0);
-    ASSERT_GT(products.ProductBox().count(), 0);
-    products.ProductBox().setCurrentIndex(0);
-    emit products.ProductBox().activated(0);
+    ChooseFirstProduct(dialog, false);
     dialog.accept();
   });
 

@@ -30,12 +30,7 @@ class HeatLossDialogTest : public InputDialogTest {
   void SetUp() override {
     InputDialogTest::SetUp();
     // A pipe with a product for pipes and a typed-in thickness: OK passes.
-    for (CIsoProdukt* product : Doc().Database().InsulationProducts) {
-      if (product->UseFlags[0] != 0) {
-        pipeProduct = product;
-        break;
-      }
-    }
+    pipeProduct = FirstProductFor(0);
     ASSERT_NE(pipeProduct, nullptr);
     inputs.Layer1.Product = pipeProduct;
     inputs.Layer1.OwnThickness = 1;
@@ -47,12 +42,6 @@ class HeatLossDialogTest : public InputDialogTest {
     }
     ADD_FAILURE() << text.toStdString();
     return *dialog.findChild<QCheckBox*>();
-  }
-
-  // Confirms the dialog; true when it closed with OK.
-  bool Ok(CVarmetapDlg& dialog) {
-    dialog.accept();
-    return dialog.result() == QDialog::Accepted;
   }
 
   CIsoProdukt* pipeProduct = nullptr;
