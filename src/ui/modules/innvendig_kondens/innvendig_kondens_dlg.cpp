@@ -16,6 +16,7 @@
 #include "modules/innvendig_kondens/innvendig_kondens_modul.h"
 #include "ui/panels/dimension_box.h"
 #include "ui/panels/flow_group.h"
+#include "ui/panels/geometry_names.h"
 #include "ui/panels/hanger_box.h"
 #include "ui/panels/layer_button.h"
 #include "ui/panels/percent_field.h"
@@ -36,8 +37,7 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(InnvendigKondensInputs& inputs, QWidg
 
   // The duct.
   duct_ = MakeObjectButton(QStringLiteral("Kanal"), 2,
-                           {QString::fromStdString(Str(ids::GeometryCircularDuct)),
-                            QString::fromStdString(Str(ids::GeometryRectangularDuct))});
+                           GeometryNames().mid(1, 2));  // the circular and rectangular ducts
   auto* ductBox = new PictureBox(QStringLiteral("Kanal"), duct_, this);
 
   auto* dimensions =
