@@ -3,7 +3,7 @@
 // an ArchiveError or the wrong-marker refusal, and must leave the document
 // as it was. What was read writes bytes that, read again, write the very
 // same bytes; every page that shows something exports as text and JSON
-// with no NaN or infinity in it.
+// with no NaN or infinity in it (the document's own texts aside).
 //
 // Its mutator knows the document: most mutations replace one stored value
 // of a readable document (NaN, an infinity, a denormal, zero, a negative or
@@ -83,6 +83,36 @@ std::string Exported(kav::CKavDoc& doc) {
   return out;
 }
 
+// The document's own texts (names, descriptions) may spell "nan", "inf" or
+// "value":null, which the export shows as they stand. Each such spelling
+// gets its second letter changed to 'q', so that what is left to find in
+// the export are numbers. False when no text needed it.
+bool NeutraliseTexts(kav::CKavDoc& doc) {
+  std::vector<kav::CArchive::FieldMark> marks;
+  Bytes bytes = Written(doc, &marks);
+  bool changed = false;
+  for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {  // later offsets first
+    if (mark->kind != FieldKind::String) continue;
+    kav::CArchive field(
+        Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark->offset), bytes.end()),
+        kav::DocumentClasses(), "tekst");
+    std::string text = field.ReadString();
+    bool spelt = false;
+    for (std::size_t at = kav::test::NonFiniteAt(text); at != std::string::npos;
+         at = kav::test::NonFiniteAt(text)) {
+      text[at + 1] = 'q';
+      spelt = true;
+    }
+    if (!spelt) continue;
+    kav::CArchive value("tekst");
+    value.WriteString(text);
+    bytes = kav::test::WithStoredField(bytes, *mark, value.Bytes());
+    changed = true;
+  }
+  if (changed && !Read(doc, bytes)) __builtin_trap();  // a changed text made it unreadable
+  return changed;
+}
+
 template <class T>
 Bytes BytesOf(T value) {
   Bytes bytes(sizeof value);
@@ -134,7 +164,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!Read(doc, first)) __builtin_trap();  // what was written cannot be read
   if (Written(doc) != first) __builtin_trap();
 
-  const std::string out = Exported(doc);
+  std::string out = Exported(doc);
+  if (kav::test::NonFiniteAt(out) != std::string::npos && NeutraliseTexts(doc)) {
+    out = Exported(doc);
+  }
   if (const std::size_t at = kav::test::NonFiniteAt(out); at != std::string::npos) {
     std::fprintf(stderr, "non-finite output: %s\n",
                  out.substr(at < 200 ? 0 : at - 200, 400).c_str());
