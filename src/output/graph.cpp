@@ -13,6 +13,27 @@ namespace {
 
 constexpr int kMaxTicks = 1000;
 
+// Device offsets are held within this many units of the plot's corner: far
+// beyond any page, yet nowhere near an int's limits.
+constexpr float kFarOffset = 1.0e6f;
+
+int DeviceOffset(float offset) {
+  if (std::isnan(offset)) return 0;
+  return static_cast<int>(std::clamp(offset, -kFarOffset, kFarOffset));
+}
+
+// The offset of `value` along an axis of `length` units showing min..max.
+// A value near the float's limit overflows the product with the length;
+// it is then taken in double, so that it still lands where it belongs.
+int AxisOffset(float length, float value, float min, float max) {
+  const float offset = length * (value - min) / (max - min);
+  if (std::isfinite(offset)) return DeviceOffset(offset);
+  const double exact = static_cast<double>(length) *
+                       (static_cast<double>(value) - static_cast<double>(min)) /
+                       (static_cast<double>(max) - static_cast<double>(min));
+  return DeviceOffset(static_cast<float>(std::clamp(exact, -1.0e30, 1.0e30)));
+}
+
 }  // namespace
 
 void CGraph::SetUp(float left, float top, float width, float height, int titleId, int yLabelId,
@@ -112,8 +133,8 @@ int CGraph::Layout() {
 DevicePoint CGraph::PositionOf(float x, float y) const {
   const float width = static_cast<float>(plotWidth_);
   const float height = static_cast<float>(plotHeight_);
-  return {plotLeft_ + static_cast<int>(width * (x - xMin_) / (xMax_ - xMin_)),
-          plotBottom_ - static_cast<int>(height * (y - yMin_) / (yMax_ - yMin_))};
+  return {plotLeft_ + AxisOffset(width, x, xMin_, xMax_),
+          plotBottom_ - AxisOffset(height, y, yMin_, yMax_)};
 }
 
 // Points, zero and ticks follow the layout and the ranges; without usable
@@ -136,8 +157,8 @@ void CGraph::Place() {
   if (!ranged) return;
   const float width = static_cast<float>(plotWidth_);
   const float height = static_cast<float>(plotHeight_);
-  zero_ = {plotLeft_ + static_cast<int>(width * (1.0f - xMax_ / (xMax_ - xMin_))),
-           plotBottom_ - static_cast<int>(height * (1.0f - yMax_ / (yMax_ - yMin_)))};
+  zero_ = {plotLeft_ + DeviceOffset(width * (1.0f - xMax_ / (xMax_ - xMin_))),
+           plotBottom_ - DeviceOffset(height * (1.0f - yMax_ / (yMax_ - yMin_)))};
   yTicks_ = MakeTicks(true);
   xTicks_ = MakeTicks(false);
 }

@@ -94,6 +94,23 @@ TEST_F(GraphTest, PointsSpanThePlotArea) {
   EXPECT_EQ(points[1].y, kPlotBottom - 236);
 }
 
+TEST_F(GraphTest, ExtremePointValuesKeepTheirPlaceOrStayOnTheDevice) {
+  // 236 units times 8·10³⁶ is beyond a float; the point is still 8/9.9 up.
+  // Non-finite values (which the modules refuse before drawing) are held
+  // well inside an int.
+  const float inf = std::numeric_limits<float>::infinity();
+  const float x[] = {4000.0f, inf, std::numeric_limits<float>::quiet_NaN()};
+  const float y[] = {8.0e36f, -inf, 1.0f};
+  const CurveData data[] = {{x, y}};
+  graph.SetData(0.0f, 0.0f, 4000.0f, 9.9e36f, data);
+  const auto& points = graph.Curve(0).Positions();
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points[0].y, kPlotBottom - static_cast<int>(236.0 * 8.0e36 / 9.9e36));
+  EXPECT_EQ(points[1].x, kPlotLeft + 1000000);
+  EXPECT_EQ(points[1].y, kPlotBottom + 1000000);
+  EXPECT_EQ(points[2].x, kPlotLeft);
+}
+
 TEST_F(GraphTest, FixedStepCountsWholeStepsAndLabelsFromTheSecondTick) {
   graph.SetScale(1000.0f, 1.0f, 1, 1);
   graph.SetData(0.0f, 0.0f, 4000.0f, 5.83f, {});
