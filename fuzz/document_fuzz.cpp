@@ -93,10 +93,7 @@ bool NeutraliseTexts(kav::CKavDoc& doc) {
   bool changed = false;
   for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {  // later offsets first
     if (mark->kind != FieldKind::String) continue;
-    kav::CArchive field(
-        Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark->offset), bytes.end()),
-        kav::DocumentClasses(), "tekst");
-    std::string text = field.ReadString();
+    std::string text = kav::test::FieldReader(bytes, *mark).ReadString();
     bool spelt = false;
     for (std::size_t at = kav::test::NonFiniteAt(text); at != std::string::npos;
          at = kav::test::NonFiniteAt(text)) {
@@ -104,9 +101,7 @@ bool NeutraliseTexts(kav::CKavDoc& doc) {
       spelt = true;
     }
     if (!spelt) continue;
-    kav::CArchive value("tekst");
-    value.WriteString(text);
-    bytes = kav::test::WithStoredField(bytes, *mark, value.Bytes());
+    bytes = kav::test::WithStoredField(bytes, *mark, kav::test::StoredText(text));
     changed = true;
   }
   if (changed && !Read(doc, bytes)) __builtin_trap();  // a changed text made it unreadable
@@ -143,9 +138,8 @@ Bytes HostileValue(FieldKind kind, std::mt19937& rng, std::size_t room) {
     }
     case FieldKind::String: {
       const std::size_t length = rng() % 3 == 0 ? 0 : rng() % (room / 2 + 1);
-      kav::CArchive text("tekst");
-      text.WriteString(rng() % 2 == 0 ? std::string(length, 'x') : "Finnes ikke i databasen");
-      return text.Bytes();
+      return kav::test::StoredText(rng() % 2 == 0 ? std::string(length, 'x')
+                                                  : "Finnes ikke i databasen");
     }
   }
   return {};

@@ -15,9 +15,9 @@ constexpr int kMaxTicks = 1000;
 
 // Device offsets are held within this many units of the plot's corner: far
 // beyond any page, yet nowhere near an int's limits.
-constexpr float kFarOffset = 1.0e6f;
+constexpr double kFarOffset = 1.0e6;
 
-int DeviceOffset(float offset) {
+int DeviceOffset(double offset) {
   if (std::isnan(offset)) return 0;
   return static_cast<int>(std::clamp(offset, -kFarOffset, kFarOffset));
 }
@@ -28,10 +28,9 @@ int DeviceOffset(float offset) {
 int AxisOffset(float length, float value, float min, float max) {
   const float offset = length * (value - min) / (max - min);
   if (std::isfinite(offset)) return DeviceOffset(offset);
-  const double exact = static_cast<double>(length) *
-                       (static_cast<double>(value) - static_cast<double>(min)) /
-                       (static_cast<double>(max) - static_cast<double>(min));
-  return DeviceOffset(static_cast<float>(std::clamp(exact, -1.0e30, 1.0e30)));
+  return DeviceOffset(static_cast<double>(length) *
+                      (static_cast<double>(value) - static_cast<double>(min)) /
+                      (static_cast<double>(max) - static_cast<double>(min)));
 }
 
 }  // namespace

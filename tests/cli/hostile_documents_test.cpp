@@ -65,11 +65,8 @@ std::vector<Bytes> Replacements(FieldKind kind, std::size_t index) {
       return {bytesOf(kWords[index % std::size(kWords)])};
     case FieldKind::Long:
       return {bytesOf(kLongs[index % std::size(kLongs)])};
-    case FieldKind::String: {
-      CArchive text("tekst");
-      text.WriteString(kStrings[index % std::size(kStrings)]);
-      return {text.Bytes()};
-    }
+    case FieldKind::String:
+      return {test::StoredText(kStrings[index % std::size(kStrings)])};
   }
   return {};
 }

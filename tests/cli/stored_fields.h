@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "core/archive.h"
@@ -24,6 +25,20 @@ inline const float kHostileFloats[] = {std::numeric_limits<float>::quiet_NaN(),
                                        -3.0e38f,
                                        3.0e38f};
 
+// An archive reading `bytes` from the stored field at `mark` on.
+inline CArchive FieldReader(const StoredBytes& bytes, const CArchive::FieldMark& mark) {
+  return CArchive(
+      StoredBytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark.offset), bytes.end()),
+      DocumentClasses(), "tekst");
+}
+
+// A text as the archive stores it.
+inline StoredBytes StoredText(std::string_view text) {
+  CArchive stored("tekst");
+  stored.WriteString(text);
+  return stored.Bytes();
+}
+
 // How many bytes the stored field at `mark` takes in `bytes`.
 inline std::size_t StoredFieldSize(const StoredBytes& bytes, const CArchive::FieldMark& mark) {
   switch (mark.kind) {
@@ -33,9 +48,7 @@ inline std::size_t StoredFieldSize(const StoredBytes& bytes, const CArchive::Fie
     case CArchive::FieldKind::Float:
       return 4;
     case CArchive::FieldKind::String: {
-      CArchive rest(
-          StoredBytes(bytes.begin() + static_cast<std::ptrdiff_t>(mark.offset), bytes.end()),
-          DocumentClasses(), "tekst");
+      CArchive rest = FieldReader(bytes, mark);
       rest.ReadString();
       return rest.Position();
     }
